@@ -1,0 +1,69 @@
+# The two commands of the README:
+#   make run    installs what is missing, builds, and starts the window
+#   make test   installs what is missing, builds, and runs every test
+# Other targets: build, install-deps, bench, quality, clean.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Debian packages the build and the tests need.
+PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
+            fonts-liberation xauth xvfb
+# Only for the benchmarks (a real Spanish text and the reference checker).
+BENCH_PACKAGES := fortunes-es hunspell hunspell-es
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test build configure install-deps install-bench-deps bench quality clean
+
+install-deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing >/dev/null; \
+	fi
+
+install-bench-deps:
+	@missing=$$(for p in $(BENCH_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing >/dev/null; \
+	fi
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+configure: install-deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+	    ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/src/ui/vorlen ]; then \
+	    if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	        echo "No display found: the window needs a desktop session."; \
+	        echo "Without one, try: printf 'aber si yano ay ves\\n' | $(BUILD_DIR)/src/cli/vorlen-cli"; \
+	        exit 1; \
+	    fi; \
+	    $(BUILD_DIR)/src/ui/vorlen; \
+	else \
+	    echo "The window is not built yet; converting a sample text with vorlen-cli:"; \
+	    printf 'aber si yano ay ves\n' | $(BUILD_DIR)/src/cli/vorlen-cli; \
+	fi
+
+bench: install-bench-deps build
+	$(BUILD_DIR)/bench/bench_speed
+
+quality: build
+	$(BUILD_DIR)/bench/bench_quality
+
+clean:
+	rm -rf $(BUILD_DIR)

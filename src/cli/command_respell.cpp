@@ -1,0 +1,18 @@
+// Not wired yet: replaced when its subsystem lands.
+#include "cli/commands.h"
+
+#include <iostream>
+
+namespace vorlen::cli {
+
+int RunRespell(Engine&, const Words&, std::ostream&) {
+    std::cerr << "vorlen-cli: this command is not available yet\n";
+    return 2;
+}
+
+int RunCandidates(Engine&, const Words&, std::ostream&) {
+    std::cerr << "vorlen-cli: this command is not available yet\n";
+    return 2;
+}
+
+} // namespace vorlen::cli

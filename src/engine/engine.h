@@ -1,0 +1,116 @@
+// The engine's whole state. Every operation of the engine is a free function
+// over an Engine; several engines can run side by side (one per thread), each
+// with its own vocabulary copy and per-word state. Strings hold Windows-1252
+// bytes (see vocabulary/cp1252.h).
+#pragma once
+
+#include "vocabulary/cp1252.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vorlen {
+
+// The characters that make up words; everything else separates them.
+inline constexpr std::string_view kLetterSet =
+    "abcdefghijklmnopqrstuvwxyzñáéíóúüABCDEFGHIJKLMNOPQRSTUVWXYZÑÁÉÍÓÚÜ"_w;
+
+inline constexpr int kVocabularyLineCount = 27; // a..z, then ñ
+inline constexpr int kMaxReplacementPairs = 1001;
+
+// The vocabulary in memory: the 27 letter lines as read, plus an index per line
+// from each whole entry to its 1-based position (the first occurrence), so that
+// a lookup costs one hash probe instead of a scan of the line. The index points
+// into the lines, so a store is never copied or moved: engines share one
+// through a pointer to const, and a reload builds a new store.
+struct VocabularyStore {
+    VocabularyStore() = default;
+    VocabularyStore(const VocabularyStore&) = delete;
+    VocabularyStore& operator=(const VocabularyStore&) = delete;
+
+    std::array<std::string, 28> VocabLines; // index 27 is never filled
+    std::string PairLine;
+    std::vector<std::string> ReplacementKeys;   // lower-cased, file order
+    std::vector<std::string> ReplacementValues; // same indices as their keys
+    int ReplacementCount = 0;
+    int ReplacementLast = -1;
+    std::string ExtraWordLine;
+    std::string EncliticHostLetters;
+    // Entry (without bars) -> 1-based position of "|entry|" in its line.
+    std::array<std::unordered_map<std::string_view, std::int32_t>, kVocabularyLineCount> Index;
+};
+
+// Where the vocabulary comes from and where its working copies live.
+struct VocabularyPaths {
+    std::filesystem::path DataDirectory; // holds spanall.txt and spanallnoac.txt
+    std::filesystem::path StartupSource; // copied over DataDirectory/spanall.txt at start-up
+    std::filesystem::path MainFile() const { return DataDirectory / "spanall.txt"; }
+    std::filesystem::path PlainFile() const { return DataDirectory / "spanallnoac.txt"; }
+};
+
+// Option values read by the engine, set by the front end from its controls.
+struct EngineOptions {
+    int IgnoreDiacritics = 0;      // Check1: the box; ConvertWord copies it at each word
+    int CapsRule = 1;              // Check3
+    bool BarAfterChange = false;   // Check4
+    int SimilarOnMiss = 1;         // Check5
+    std::string ChangeMode = "NC"; // Option1 "NC" / Option2 "C"
+    int ImmediateMode = 0;         // Check6
+    bool EnglishMessages = false;  // Check2
+    bool operator==(const EngineOptions&) const = default;
+};
+
+// The working table of the respelling search: one row per segment of the
+// framed word, each row the segment's alternative spellings in column order.
+struct RespellState {
+    std::vector<std::vector<std::string_view>> SegmentAlternatives;
+    std::vector<int> SegmentChoice;
+    int LastSegment = -1;
+    int CarryPosition = 0;
+    std::string TriedSpellings;
+    std::string CandidateSpelling;
+    std::string FramedWord;
+};
+
+struct Engine {
+    // Never null; shared read-only between engines that were copied from one another.
+    std::shared_ptr<const VocabularyStore> Vocabulary = std::make_shared<VocabularyStore>();
+    VocabularyPaths Paths;
+    EngineOptions Options;
+
+    // The diacritics setting in force (Check1 after the last reload or word).
+    int IgnoreDiacritics = 0;
+
+    // Text driver.
+    std::string LetterSet{kLetterSet};
+    std::string CurrentWord;
+    std::string CurrentChar;
+    int SentenceStarted = 0;
+
+    // Word pipeline.
+    std::string WorkWord;
+    std::string SourceWord;
+    std::string ReportWord;
+    std::string WordResult;
+    std::string NotFoundTag;
+    std::string EncliticResult;
+    std::string EncliticStem;
+    std::string SimilarWords;
+    int AllCaps = 0;
+    int InitialCap = 0;
+    int SavedIgnoreDiacritics = 0;
+
+    // Inflection analysis: the key of the last attempt, or of the entry found.
+    std::string FoundKey;
+
+    // Phonetic respelling.
+    RespellState Respell;
+};
+
+} // namespace vorlen

@@ -1,0 +1,35 @@
+// Is this spelling a word? Every test of the engine ends here.
+#pragma once
+
+#include "engine/engine.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vorlen {
+
+// The vocabulary line of a word's first letter: a..z -> 0..25, an accented
+// vowel on its plain vowel's line, ñ -> 26; -1 for anything else (ü, digits).
+// Capitals are lower-cased first.
+int LineIndexOf(char firstLetter);
+
+// 1-based position of the bar-framed key in the line of its word's first
+// letter, 0 when absent. Whole entries only: "|sol|" never matches "|soldado|".
+std::int32_t VocabLookup(const Engine& engine, std::string_view key);
+
+// The word in lower case; with diacritics ignored, first the first á, é, í, ó
+// and ú (small letters only) are each made plain.
+std::string FoldForLookup(const Engine& engine, std::string_view word);
+
+// 1 when the word holds any of á é í ó ú (ü and ñ are not accents), else 0.
+int HasAccent(std::string_view word);
+
+// Drops the last candidate of a bar-framed list of two or more; a list of one
+// candidate is left as it is.
+void DropLastAlternative(std::string& wordResult);
+
+// True for the characters of kLetterSet.
+bool IsLetter(char c);
+
+} // namespace vorlen

@@ -1,0 +1,245 @@
+#include "vocabulary/vocabulary_file.h"
+
+#include "vocabulary/cp1252.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace vorlen {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kLettersAndPairsLines = 28;
+constexpr std::size_t kLinesNeeded = 29;
+constexpr std::size_t kPlainBuilderLines = 30;
+
+std::string ReadWholeFile(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) throw VocabularyError(VocabularyErrorCode::MissingFile, file);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw VocabularyError(VocabularyErrorCode::Unreadable, file, 0, std::strerror(errno));
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw VocabularyError(VocabularyErrorCode::Unreadable, file);
+    return bytes;
+}
+
+// Decodes one UTF-8 line, leaving out (and reporting) every bar-delimited
+// piece that holds a character outside Windows-1252.
+std::string DecodeUtf8Line(std::string_view line, std::size_t lineNumber,
+                           std::vector<std::string>& warnings) {
+    std::string out;
+    out.reserve(line.size());
+    std::size_t start = 0;
+    while (start <= line.size()) {
+        auto bar = line.find('|', start);
+        const bool last = bar == std::string_view::npos;
+        if (last) bar = line.size();
+        const std::string_view piece = line.substr(start, bar - start);
+        std::string bad;
+        if (auto converted = Utf8ToCp1252(piece, &bad)) {
+            out += *converted;
+            if (!last) out.push_back('|');
+        } else {
+            warnings.push_back("line " + std::to_string(lineNumber) + ": \"" + std::string(piece) +
+                               "\" holds a character that Windows-1252 cannot hold; left out");
+        }
+        if (last) break;
+        start = bar + 1;
+    }
+    return out;
+}
+
+void ReadLetterLines(VocabularyStore& store, const VocabularyText& text) {
+    for (std::size_t k = 0; k < kVocabularyLineCount; ++k)
+        store.VocabLines[k] = text.lines[k];
+    store.PairLine = text.lines[kLettersAndPairsLines - 1];
+    BuildVocabularyIndex(store);
+}
+
+VocabularyText ReadChecked(const fs::path& file, std::size_t linesNeeded) {
+    VocabularyText text = ReadVocabularyText(file);
+    if (text.lines.size() < linesNeeded)
+        throw VocabularyError(VocabularyErrorCode::TooFewLines, file,
+                              static_cast<int>(text.lines.size()));
+    return text;
+}
+
+void EnsurePlainFile(const VocabularyPaths& paths) {
+    std::error_code ec;
+    if (!fs::exists(paths.PlainFile(), ec)) BuildPlainVocabulary(paths);
+}
+
+} // namespace
+
+VocabularyText ReadVocabularyText(const fs::path& file) {
+    const std::string bytes = ReadWholeFile(file);
+    const bool utf8 = LooksLikeUtf8(bytes);
+    VocabularyText text;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        auto end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string_view line(bytes.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (utf8)
+            text.lines.push_back(DecodeUtf8Line(line, text.lines.size() + 1, text.warnings));
+        else
+            text.lines.emplace_back(line);
+        start = end + 1;
+    }
+    return text;
+}
+
+void WriteVocabularyLines(const fs::path& file, const std::vector<std::string>& lines) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out)
+        throw VocabularyError(VocabularyErrorCode::CannotWrite, file, 0, std::strerror(errno));
+    for (const auto& line : lines)
+        out << line << "\r\n";
+    out.flush();
+    if (!out)
+        throw VocabularyError(VocabularyErrorCode::CannotWrite, file, 0, std::strerror(errno));
+}
+
+void BuildVocabularyIndex(VocabularyStore& store) {
+    for (std::size_t k = 0; k < kVocabularyLineCount; ++k) {
+        const std::string& line = store.VocabLines[k];
+        auto& index = store.Index[k];
+        index.clear();
+        index.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), '|')));
+        // Every bar of a line is an entry boundary, so "|w|" (w without bars)
+        // first occurs where the first entry equal to w begins.
+        auto open = line.find('|');
+        while (open != std::string::npos) {
+            const auto close = line.find('|', open + 1);
+            if (close == std::string::npos) break;
+            std::string_view entry(line.data() + open + 1, close - open - 1);
+            index.try_emplace(entry, static_cast<std::int32_t>(open + 1));
+            open = close;
+        }
+    }
+}
+
+void ParseReplacementPairs(VocabularyStore& store) {
+    const std::string& line = store.PairLine;
+    const std::size_t length = line.size();
+    store.ReplacementKeys.clear();
+    store.ReplacementValues.clear();
+    // 1-based positions. The scan starts three places after the start of a key
+    // or value, so a separator within its first three characters is not seen.
+    std::size_t count = 0;
+    std::size_t start = 1;
+    std::size_t p = start + 2;
+    auto at = [&](std::size_t pos) { return line[pos - 1]; };
+    auto text = [&](std::size_t from, std::size_t to) {
+        return ToLower(std::string_view(line).substr(from - 1, to + 1 - from));
+    };
+    while (count < kMaxReplacementPairs) {
+        do {
+            ++p;
+            if (p > length) goto done;
+        } while (at(p) != '>');
+        std::string key = text(start, p - 1);
+        start = p + 1;
+        p = start + 2;
+        do {
+            ++p;
+            if (p > length) goto done;
+        } while (at(p) != ';');
+        store.ReplacementKeys.push_back(std::move(key));
+        store.ReplacementValues.push_back(text(start, p - 1));
+        start = p + 1;
+        p = start + 2;
+        ++count;
+    }
+done:
+    store.ReplacementCount = static_cast<int>(count);
+    store.ReplacementLast = static_cast<int>(count) - 1;
+}
+
+void BuildPlainVocabulary(const VocabularyPaths& paths) {
+    const VocabularyText text = ReadChecked(paths.MainFile(), kPlainBuilderLines);
+    static constexpr std::string_view from = "áéíóúüñÁÉÍÓÚÜÑ"_w;
+    static constexpr std::string_view to = "aeiouunAEIOUUN";
+    std::vector<std::string> lines;
+    for (std::size_t k = 0; k < kVocabularyLineCount; ++k) {
+        std::string line = text.lines[k];
+        for (char& c : line) {
+            const auto pos = from.find(c);
+            if (pos != std::string_view::npos) c = to[pos];
+        }
+        lines.push_back(std::move(line));
+    }
+    for (std::size_t k = kVocabularyLineCount; k < kPlainBuilderLines; ++k)
+        lines.push_back(text.lines[k]);
+    WriteVocabularyLines(paths.PlainFile(), lines);
+}
+
+std::vector<std::string> LoadVocabulary(Engine& engine) {
+    const VocabularyPaths& paths = engine.Paths;
+    std::error_code ec;
+    if (!fs::is_directory(paths.DataDirectory, ec)) {
+        fs::create_directories(paths.DataDirectory, ec);
+        if (ec)
+            throw VocabularyError(VocabularyErrorCode::CannotCreateDirectory, paths.DataDirectory,
+                                  0, ec.message());
+    }
+    if (!fs::exists(paths.StartupSource, ec))
+        throw VocabularyError(VocabularyErrorCode::MissingFile, paths.StartupSource);
+    if (!fs::equivalent(paths.StartupSource, paths.MainFile(), ec)) {
+        // Copy through a temporary file so a failed copy never leaves a
+        // truncated vocabulary behind.
+        const fs::path temporary = paths.MainFile().string() + ".tmp";
+        fs::copy_file(paths.StartupSource, temporary, fs::copy_options::overwrite_existing, ec);
+        if (!ec) fs::rename(temporary, paths.MainFile(), ec);
+        if (ec) {
+            fs::remove(temporary);
+            throw VocabularyError(VocabularyErrorCode::CannotWrite, paths.MainFile(), 0,
+                                  ec.message());
+        }
+    }
+    fs::path file = paths.MainFile();
+    if (engine.IgnoreDiacritics == 1) {
+        EnsurePlainFile(paths);
+        file = paths.PlainFile();
+    }
+    VocabularyText text = ReadChecked(file, kLinesNeeded);
+    auto store = std::make_shared<VocabularyStore>();
+    store->EncliticHostLetters = std::string("aernoiáéídsz"_w);
+    ReadLetterLines(*store, text);
+    store->ExtraWordLine = text.lines[kLinesNeeded - 1];
+    ParseReplacementPairs(*store);
+    engine.Vocabulary = std::move(store);
+    return std::move(text.warnings);
+}
+
+std::vector<std::string> ReloadVocabulary(Engine& engine, int ignoreDiacritics) {
+    const VocabularyPaths& paths = engine.Paths;
+    fs::path file = paths.MainFile();
+    if (ignoreDiacritics == 1) {
+        EnsurePlainFile(paths);
+        file = paths.PlainFile();
+    }
+    VocabularyText text = ReadChecked(file, kLettersAndPairsLines);
+    const VocabularyStore& old = *engine.Vocabulary;
+    auto store = std::make_shared<VocabularyStore>();
+    ReadLetterLines(*store, text);
+    store->ReplacementKeys = old.ReplacementKeys;
+    store->ReplacementValues = old.ReplacementValues;
+    store->ReplacementCount = old.ReplacementCount;
+    store->ReplacementLast = old.ReplacementLast;
+    store->ExtraWordLine = old.ExtraWordLine;
+    store->EncliticHostLetters = old.EncliticHostLetters;
+    engine.Vocabulary = std::move(store);
+    engine.IgnoreDiacritics = ignoreDiacritics;
+    engine.Options.IgnoreDiacritics = ignoreDiacritics;
+    return std::move(text.warnings);
+}
+
+} // namespace vorlen

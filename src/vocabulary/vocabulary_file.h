@@ -1,0 +1,49 @@
+// The vocabulary file: 30 lines of Windows-1252 text. Lines 1-27 hold the
+// words beginning with a..z and ñ, each framed by bars; line 28 the
+// replacement pairs ("key>value;" ...); line 29 the extra words, never
+// accepted as forms nor offered as similar words; line 30 is carried along.
+#pragma once
+
+#include "engine/engine.h"
+#include "vocabulary/vocabulary_error.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vorlen {
+
+// The lines of a vocabulary file as Windows-1252 strings, line ends removed.
+// A file saved as UTF-8 is decoded; a word holding a character that
+// Windows-1252 cannot hold is left out and reported in `warnings`.
+struct VocabularyText {
+    std::vector<std::string> lines;
+    std::vector<std::string> warnings; // UTF-8, one per word left out
+};
+
+// Throws VocabularyError when the file is missing or unreadable.
+VocabularyText ReadVocabularyText(const std::filesystem::path& file);
+
+// Start-up: makes the data directory, copies the start-up source over the main
+// file, builds the plain file when diacritics are ignored and it is missing,
+// reads the letter lines, the pairs and the extra words. Returns the warnings.
+// Throws VocabularyError; the store is then left as it was.
+std::vector<std::string> LoadVocabulary(Engine& engine);
+
+// Check1: re-reads the letter lines and the pair line from the main or the
+// plain file; the parsed pairs and the extra words keep what start-up gave.
+std::vector<std::string> ReloadVocabulary(Engine& engine, int ignoreDiacritics);
+
+// Writes the plain file (no diacritics: á->a ... ü->u, ñ->n) from the main one.
+void BuildPlainVocabulary(const VocabularyPaths& paths);
+
+// Parses store.PairLine into ReplacementKeys/Values, Count and Last.
+void ParseReplacementPairs(VocabularyStore& store);
+
+// Fills the per-line index from VocabLines.
+void BuildVocabularyIndex(VocabularyStore& store);
+
+// Writes lines as Windows-1252 with CR LF ends; throws VocabularyError.
+void WriteVocabularyLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+} // namespace vorlen

@@ -1,0 +1,94 @@
+#include "support/test_vocabulary.h"
+#include "vocabulary/lookup.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace vorlen {
+namespace {
+
+using test::MakeEngine;
+using test::W;
+
+TEST(VocabLookup, AccentedInitialsLiveOnThePlainVowelsLine) {
+    const Engine engine = MakeEngine({"árbol", "Ángel", "época", "ñandú", "sol"});
+    EXPECT_GT(VocabLookup(engine, W("|árbol|")), 0);
+    EXPECT_GT(VocabLookup(engine, W("|Ángel|")), 0) << "Á is looked up in the a line";
+    EXPECT_GT(VocabLookup(engine, W("|época|")), 0);
+    EXPECT_GT(VocabLookup(engine, W("|ñandú|")), 0);
+    EXPECT_EQ(VocabLookup(engine, W("|arbol|")), 0) << "comparison is exact";
+    EXPECT_EQ(VocabLookup(engine, W("|üe|")), 0);
+    EXPECT_EQ(VocabLookup(engine, "|1a|"), 0);
+    EXPECT_EQ(VocabLookup(engine, "| a|"), 0);
+    EXPECT_EQ(VocabLookup(engine, "|"), 0);
+    EXPECT_EQ(VocabLookup(engine, ""), 0);
+}
+
+TEST(VocabLookup, MatchesWholeEntriesOnlyAndGivesTheFirstPosition) {
+    const Engine engine = MakeEngine({"soldado", "sol", "sol"});
+    // Line s is "|soldado|sol|sol|": the first "|sol|" starts at position 9.
+    EXPECT_EQ(VocabLookup(engine, "|sol|"), 9);
+    EXPECT_EQ(VocabLookup(engine, "|sold|"), 0);
+    EXPECT_EQ(VocabLookup(engine, "|soldado|"), 1);
+    EXPECT_EQ(VocabLookup(engine, "|Sol|"), 0);
+    // A key of several entries is still answered, by searching the line.
+    EXPECT_EQ(VocabLookup(engine, "|soldado|sol|"), 1);
+}
+
+// The index must answer exactly what a search of the line answers.
+TEST(VocabLookup, IndexAgreesWithSubstringSearch) {
+    const Engine engine = MakeEngine(
+        {"casa", "caso", "cosa", "ca", "c", "casas", "Casa", "cañón", "acá", "a", "aa", "casa"});
+    std::mt19937 random(7);
+    const std::string alphabet = W("acosñáÁ|");
+    for (int trial = 0; trial < 20000; ++trial) {
+        std::string word;
+        const int length = 1 + static_cast<int>(random() % 5);
+        for (int k = 0; k < length; ++k)
+            word.push_back(alphabet[random() % (alphabet.size() - 1)]);
+        const std::string key = "|" + word + "|";
+        const int line = LineIndexOf(word[0]);
+        std::int32_t expected = 0;
+        if (line >= 0) {
+            const auto pos =
+                engine.Vocabulary->VocabLines[static_cast<std::size_t>(line)].find(key);
+            expected = pos == std::string::npos ? 0 : static_cast<std::int32_t>(pos + 1);
+        }
+        ASSERT_EQ(VocabLookup(engine, key), expected) << test::U(key);
+    }
+}
+
+TEST(FoldForLookup, FoldsOnlyTheFirstOfEachSmallAccentedVowel) {
+    Engine engine = MakeEngine({});
+    EXPECT_EQ(FoldForLookup(engine, W("Árbol")), W("árbol")) << "only lower-cases";
+    engine.IgnoreDiacritics = 1;
+    EXPECT_EQ(FoldForLookup(engine, W("árbol")), "arbol");
+    EXPECT_EQ(FoldForLookup(engine, W("canción")), "cancion");
+    EXPECT_EQ(FoldForLookup(engine, W("Árbol")), W("árbol")) << "a capital is lower-cased after";
+    EXPECT_EQ(FoldForLookup(engine, W("ááé")), W("aáe"));
+    EXPECT_EQ(FoldForLookup(engine, W("PINGÜINO ñ")), W("pingüino ñ"));
+}
+
+TEST(HasAccent, CountsOnlyTheFiveAcuteVowels) {
+    EXPECT_EQ(HasAccent(W("pingüino")), 0);
+    EXPECT_EQ(HasAccent(W("niño")), 0);
+    EXPECT_EQ(HasAccent(W("está")), 1);
+    EXPECT_EQ(HasAccent(W("ESTÁ")), 0) << "a capital accented vowel is not searched";
+    EXPECT_EQ(HasAccent(""), 0);
+}
+
+TEST(DropLastAlternative, RemovesTheLastOfSeveralAndStopsAtOne) {
+    struct Case {
+        std::string in, out;
+    };
+    for (const Case& c :
+         {Case{"|uno|dos|tres|", "|uno|dos|"}, Case{"|uno|", "|uno|"}, Case{"", ""}, Case{"|", ""},
+          Case{"abc", ""}, Case{"|uno|dos", "|uno|"}, Case{"<none>", ""}}) {
+        std::string s = c.in;
+        DropLastAlternative(s);
+        EXPECT_EQ(s, c.out) << "from " << c.in;
+    }
+}
+
+} // namespace
+} // namespace vorlen

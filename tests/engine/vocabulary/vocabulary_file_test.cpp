@@ -1,0 +1,180 @@
+#include "support/test_vocabulary.h"
+#include "vocabulary/lookup.h"
+#include "vocabulary/vocabulary_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <memory>
+
+namespace vorlen {
+namespace {
+
+namespace fs = std::filesystem;
+using test::W;
+
+std::unique_ptr<VocabularyStore> ParsePairsOf(const std::string& line) {
+    auto store = std::make_unique<VocabularyStore>();
+    store->PairLine = line;
+    ParseReplacementPairs(*store);
+    return store;
+}
+
+TEST(ReplacementPairs, ParsesCompletePairsLowerCased) {
+    const auto& store = *ParsePairsOf(W("|aB|>|cD|;|ef|>|gh|;"));
+    ASSERT_EQ(store.ReplacementCount, 2);
+    EXPECT_EQ(store.ReplacementLast, 1);
+    EXPECT_EQ(store.ReplacementKeys[0], "|ab|");
+    EXPECT_EQ(store.ReplacementValues[0], "|cd|");
+    EXPECT_EQ(store.ReplacementKeys[1], "|ef|");
+    EXPECT_EQ(store.ReplacementValues[1], "|gh|");
+}
+
+TEST(ReplacementPairs, ShortKeysMergeAndIncompletePairsAreDropped) {
+    // "ab>" has its ">" inside the first three characters: not a separator.
+    const auto& merged = *ParsePairsOf("ab>cdef>ghij;");
+    ASSERT_EQ(merged.ReplacementCount, 1);
+    EXPECT_EQ(merged.ReplacementKeys[0], "ab>cdef");
+    EXPECT_EQ(merged.ReplacementValues[0], "ghij");
+
+    const auto& incomplete = *ParsePairsOf("|ab|>|cd|;|ef|>|gh");
+    EXPECT_EQ(incomplete.ReplacementCount, 1);
+    EXPECT_EQ(incomplete.ReplacementLast, 0);
+
+    const auto noneOwner = ParsePairsOf("");
+    const auto& none = *noneOwner;
+    EXPECT_EQ(none.ReplacementCount, 0);
+    EXPECT_EQ(none.ReplacementLast, -1);
+    EXPECT_EQ(ParsePairsOf("|abc|")->ReplacementLast, -1);
+}
+
+TEST(ReplacementPairs, TakesAtMost1001Pairs) {
+    std::string line;
+    for (int k = 0; k < 5000; ++k)
+        line += "|k" + std::to_string(k) + "|>|v|;";
+    const auto storeOwner = ParsePairsOf(line);
+    const auto& store = *storeOwner;
+    EXPECT_EQ(store.ReplacementCount, 1001);
+    EXPECT_EQ(store.ReplacementLast, 1000);
+    EXPECT_EQ(store.ReplacementKeys[1000], "|k1000|");
+}
+
+class VocabularyFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root =
+            fs::temp_directory_path() /
+            ("vorlen-vocab-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        fs::create_directories(root);
+        engine.Paths.DataDirectory = root / "data" / "nested";
+        engine.Paths.StartupSource = root / "spanall.txt";
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    void WriteSource(const test::TestVocabulary& vocabulary) {
+        WriteVocabularyLines(engine.Paths.StartupSource, test::VocabularyFileLines(vocabulary));
+    }
+    static std::string Slurp(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    fs::path root;
+    Engine engine;
+};
+
+TEST_F(VocabularyFiles, StartUpCreatesTheDirectoryCopiesAndReads) {
+    WriteSource({{"árbol", "casa", "ñu"}, {"cria"}, "|aaa|>|bbb|;"});
+    LoadVocabulary(engine);
+    EXPECT_TRUE(fs::exists(engine.Paths.MainFile()));
+    EXPECT_FALSE(fs::exists(engine.Paths.PlainFile()));
+    EXPECT_EQ(Slurp(engine.Paths.MainFile()), Slurp(engine.Paths.StartupSource));
+    EXPECT_GT(VocabLookup(engine, W("|árbol|")), 0);
+    EXPECT_GT(VocabLookup(engine, W("|ñu|")), 0);
+    EXPECT_EQ(engine.Vocabulary->ExtraWordLine, "|cria|");
+    EXPECT_EQ(engine.Vocabulary->ReplacementLast, 0);
+    EXPECT_EQ(engine.Vocabulary->EncliticHostLetters, W("aernoiáéídsz"));
+}
+
+TEST_F(VocabularyFiles, EveryStartUpReplacesTheCopy) {
+    WriteSource({{"casa"}});
+    LoadVocabulary(engine);
+    WriteSource({{"perro"}});
+    LoadVocabulary(engine);
+    EXPECT_EQ(VocabLookup(engine, "|casa|"), 0);
+    EXPECT_GT(VocabLookup(engine, "|perro|"), 0);
+}
+
+TEST_F(VocabularyFiles, PlainFileIsBuiltOnceAndKeepsPairsAndExtraWords) {
+    WriteSource({{"árbol", "ñandú", "pingüino", "Ávila"}, {"cria"}, "|aaa|>|bbb|;"});
+    LoadVocabulary(engine);
+    ReloadVocabulary(engine, 1);
+    ASSERT_TRUE(fs::exists(engine.Paths.PlainFile()));
+    const std::string plain = Slurp(engine.Paths.PlainFile());
+    EXPECT_NE(plain.find("|arbol|Avila|\r\n"), std::string::npos);
+    EXPECT_NE(plain.find("|pinguino|"), std::string::npos);
+    EXPECT_NE(plain.find("|nandu|"), std::string::npos)
+        << "ñ words stay on line 27, spelled with n";
+    EXPECT_GT(VocabLookup(engine, "|arbol|"), 0);
+    EXPECT_EQ(VocabLookup(engine, W("|árbol|")), 0);
+    EXPECT_EQ(engine.IgnoreDiacritics, 1);
+    EXPECT_EQ(engine.Vocabulary->ExtraWordLine, "|cria|");
+    EXPECT_EQ(engine.Vocabulary->ReplacementLast, 0);
+
+    // Unticking reads the main file again and leaves the plain one alone.
+    const auto stamp = fs::last_write_time(engine.Paths.PlainFile());
+    ReloadVocabulary(engine, 0);
+    EXPECT_GT(VocabLookup(engine, W("|árbol|")), 0);
+    EXPECT_EQ(fs::last_write_time(engine.Paths.PlainFile()), stamp);
+    ReloadVocabulary(engine, 1);
+    EXPECT_EQ(fs::last_write_time(engine.Paths.PlainFile()), stamp) << "never rebuilt";
+}
+
+TEST_F(VocabularyFiles, MissingOrShortFilesAreReportedAndLeaveTheStoreAlone) {
+    try {
+        LoadVocabulary(engine);
+        FAIL() << "a missing vocabulary must be reported";
+    } catch (const VocabularyError& e) {
+        EXPECT_EQ(e.Code(), VocabularyErrorCode::MissingFile);
+        EXPECT_NE(DescribeVocabularyError(e, true).find("spanall.txt"), std::string::npos);
+        EXPECT_NE(DescribeVocabularyError(e, false).find("No existe"), std::string::npos);
+    }
+    WriteSource({{"casa"}});
+    LoadVocabulary(engine);
+    WriteVocabularyLines(engine.Paths.StartupSource, {"|perro|", "", ""});
+    try {
+        LoadVocabulary(engine);
+        FAIL() << "a short vocabulary must be reported";
+    } catch (const VocabularyError& e) {
+        EXPECT_EQ(e.Code(), VocabularyErrorCode::TooFewLines);
+        EXPECT_EQ(e.Detail(), 3);
+    }
+    EXPECT_GT(VocabLookup(engine, "|casa|"), 0) << "the loaded vocabulary stays in use";
+}
+
+TEST_F(VocabularyFiles, Utf8FilesAreDecodedAndUnencodableWordsReported) {
+    std::ofstream out(engine.Paths.StartupSource, std::ios::binary);
+    out << "|árbol|ātomo|\n|\n|canción|\n";
+    for (int k = 3; k < 30; ++k)
+        out << "\n";
+    out.close();
+    const auto warnings = LoadVocabulary(engine);
+    EXPECT_GT(VocabLookup(engine, W("|árbol|")), 0);
+    EXPECT_GT(VocabLookup(engine, W("|canción|")), 0);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("line 1"), std::string::npos);
+    EXPECT_NE(warnings[0].find("ātomo"), std::string::npos);
+}
+
+TEST_F(VocabularyFiles, UnwritableDataDirectoryIsReported) {
+    WriteSource({{"casa"}});
+    std::ofstream(root / "file") << "x";
+    engine.Paths.DataDirectory = root / "file" / "below";
+    EXPECT_THROW(LoadVocabulary(engine), VocabularyError);
+}
+
+} // namespace
+} // namespace vorlen
