@@ -22,7 +22,8 @@ std::unique_ptr<VocabularyStore> ParsePairsOf(const std::string& line) {
 }
 
 TEST(ReplacementPairs, ParsesCompletePairsLowerCased) {
-    const auto& store = *ParsePairsOf(W("|aB|>|cD|;|ef|>|gh|;"));
+    const auto owner = ParsePairsOf(W("|aB|>|cD|;|ef|>|gh|;"));
+    const auto& store = *owner;
     ASSERT_EQ(store.ReplacementCount, 2);
     EXPECT_EQ(store.ReplacementLast, 1);
     EXPECT_EQ(store.ReplacementKeys[0], "|ab|");
@@ -33,12 +34,14 @@ TEST(ReplacementPairs, ParsesCompletePairsLowerCased) {
 
 TEST(ReplacementPairs, ShortKeysMergeAndIncompletePairsAreDropped) {
     // "ab>" has its ">" inside the first three characters: not a separator.
-    const auto& merged = *ParsePairsOf("ab>cdef>ghij;");
+    const auto mergedOwner = ParsePairsOf("ab>cdef>ghij;");
+    const auto& merged = *mergedOwner;
     ASSERT_EQ(merged.ReplacementCount, 1);
     EXPECT_EQ(merged.ReplacementKeys[0], "ab>cdef");
     EXPECT_EQ(merged.ReplacementValues[0], "ghij");
 
-    const auto& incomplete = *ParsePairsOf("|ab|>|cd|;|ef|>|gh");
+    const auto incompleteOwner = ParsePairsOf("|ab|>|cd|;|ef|>|gh");
+    const auto& incomplete = *incompleteOwner;
     EXPECT_EQ(incomplete.ReplacementCount, 1);
     EXPECT_EQ(incomplete.ReplacementLast, 0);
 
