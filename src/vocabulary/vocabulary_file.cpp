@@ -78,14 +78,17 @@ void EnsurePlainFile(const VocabularyPaths& paths) {
 } // namespace
 
 VocabularyText ReadVocabularyText(const fs::path& file) {
-    const std::string bytes = ReadWholeFile(file);
+    return ParseVocabularyText(ReadWholeFile(file));
+}
+
+VocabularyText ParseVocabularyText(std::string_view bytes) {
     const bool utf8 = LooksLikeUtf8(bytes);
     VocabularyText text;
     std::size_t start = 0;
     while (start < bytes.size()) {
         auto end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string_view line(bytes.data() + start, end - start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (utf8)
             text.lines.push_back(DecodeUtf8Line(line, text.lines.size() + 1, text.warnings));
@@ -163,6 +166,18 @@ done:
     store.ReplacementLast = static_cast<int>(count) - 1;
 }
 
+std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text) {
+    if (text.lines.size() < kLinesNeeded)
+        throw VocabularyError(VocabularyErrorCode::TooFewLines, {},
+                              static_cast<int>(text.lines.size()));
+    auto store = std::make_shared<VocabularyStore>();
+    store->EncliticHostLetters = std::string("aernoiáéídsz"_w);
+    ReadLetterLines(*store, text);
+    store->ExtraWordLine = text.lines[kLinesNeeded - 1];
+    ParseReplacementPairs(*store);
+    return store;
+}
+
 void BuildPlainVocabulary(const VocabularyPaths& paths) {
     const VocabularyText text = ReadChecked(paths.MainFile(), kPlainBuilderLines);
     static constexpr std::string_view from = "áéíóúüñÁÉÍÓÚÜÑ"_w;
@@ -210,12 +225,7 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
         file = paths.PlainFile();
     }
     VocabularyText text = ReadChecked(file, kLinesNeeded);
-    auto store = std::make_shared<VocabularyStore>();
-    store->EncliticHostLetters = std::string("aernoiáéídsz"_w);
-    ReadLetterLines(*store, text);
-    store->ExtraWordLine = text.lines[kLinesNeeded - 1];
-    ParseReplacementPairs(*store);
-    engine.Vocabulary = std::move(store);
+    engine.Vocabulary = BuildVocabularyStore(text);
     return std::move(text.warnings);
 }
 

@@ -8,7 +8,9 @@
 #include "vocabulary/vocabulary_error.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlen {
@@ -23,6 +25,8 @@ struct VocabularyText {
 
 // Throws VocabularyError when the file is missing or unreadable.
 VocabularyText ReadVocabularyText(const std::filesystem::path& file);
+// The same from the file's bytes.
+VocabularyText ParseVocabularyText(std::string_view bytes);
 
 // Start-up: makes the data directory, copies the start-up source over the main
 // file, builds the plain file when diacritics are ignored and it is missing,
@@ -36,6 +40,10 @@ std::vector<std::string> ReloadVocabulary(Engine& engine, int ignoreDiacritics);
 
 // Writes the plain file (no diacritics: á->a ... ü->u, ñ->n) from the main one.
 void BuildPlainVocabulary(const VocabularyPaths& paths);
+
+// A store from the lines of a vocabulary file (at least 29 lines, else
+// VocabularyError TooFewLines).
+std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text);
 
 // Parses store.PairLine into ReplacementKeys/Values, Count and Last.
 void ParseReplacementPairs(VocabularyStore& store);
