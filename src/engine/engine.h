@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -66,16 +67,33 @@ struct EngineOptions {
     bool operator==(const EngineOptions&) const = default;
 };
 
-// The working table of the respelling search: one row per segment of the
-// framed word, each row the segment's alternative spellings in column order.
+// The working state of the respelling search. SegmentAlternatives holds one
+// row per segment of the framed word, each row the segment's alternative
+// spellings in column order (column 0 may be the empty spelling); the views
+// point into the rule tables or into FramedWord, so they are only read during
+// the search that filled them. The buffers keep their capacity from word to
+// word, so building a candidate allocates nothing.
+inline constexpr int kMaxSegmentAlternatives = 6;
+
+struct RespellSegment {
+    std::array<std::string_view, kMaxSegmentAlternatives> Alternatives{};
+    int Count = 0;
+};
+
 struct RespellState {
-    std::vector<std::vector<std::string_view>> SegmentAlternatives;
+    std::vector<RespellSegment> SegmentAlternatives;
     std::vector<int> SegmentChoice;
     int LastSegment = -1;
     int CarryPosition = 0;
-    std::string TriedSpellings;
+    // The search budget: the length that every candidate built for the word,
+    // run together between single bars ("|vaca|baca|"), would have.
+    std::size_t TriedSpellingsLength = 0;
+    long CandidateCount = 0; // candidates built for the current word
     std::string CandidateSpelling;
+    std::string CasedSpelling; // the candidate with a capital, or in capitals
     std::string FramedWord;
+    // Sees each candidate as it is built, for diagnosis; empty costs one test.
+    std::function<void(std::string_view)> CandidateObserver;
 };
 
 struct Engine {
