@@ -96,6 +96,28 @@ struct RespellState {
     std::function<void(std::string_view)> CandidateObserver;
 };
 
+// Words already converted by the text driver, with the per-word state that its
+// output reads (see conversion/word_memo.h). A word's result depends only on
+// the word, the options and the vocabulary, so the memo is emptied whenever
+// the options or the vocabulary store differ from those it was filled with.
+struct WordMemoEntry {
+    std::string WorkWord;
+    std::string SourceWord;
+    std::string ReportWord;
+    std::string WordResult;
+    std::string NotFoundTag;
+    std::string EncliticResult;
+    std::string SimilarWords;
+    int AllCaps = 0;
+    int InitialCap = 0;
+};
+
+struct WordMemo {
+    std::unordered_map<std::string, WordMemoEntry> Entries;
+    EngineOptions Options;
+    std::weak_ptr<const VocabularyStore> Vocabulary;
+};
+
 struct Engine {
     // Never null; shared read-only between engines that were copied from one another.
     std::shared_ptr<const VocabularyStore> Vocabulary = std::make_shared<VocabularyStore>();
@@ -129,6 +151,9 @@ struct Engine {
 
     // Phonetic respelling.
     RespellState Respell;
+
+    // Conversion: results of the words converted so far.
+    WordMemo Memo;
 };
 
 } // namespace vorlen
