@@ -15,7 +15,10 @@ BENCH_PACKAGES := fortunes-es hunspell hunspell-es
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build configure install-deps install-bench-deps bench quality clean
+SANITIZE_DIR ?= build-sanitize
+
+.PHONY: run test build configure install-deps install-bench-deps bench quality clean \
+        check-sanitize build-sanitize
 
 install-deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -42,8 +45,22 @@ configure: install-deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build
+# The whole suite twice: under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then as shipped (its summary line closes the output).
+test: build check-sanitize
 	cd $(BUILD_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+	    ctest --output-on-failure -j $(JOBS)
+
+$(SANITIZE_DIR)/build.ninja:
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORLEN_SANITIZE=ON \
+	    -DVORLEN_BUILD_BENCH=OFF -DVORLEN_BUILD_TOOLS=OFF
+
+build-sanitize: install-deps $(SANITIZE_DIR)/build.ninja
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+check-sanitize: build-sanitize
+	cd $(SANITIZE_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j $(JOBS)
 
 run: build
