@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vorlen {
@@ -118,6 +119,14 @@ struct WordMemo {
     std::weak_ptr<const VocabularyStore> Vocabulary;
 };
 
+// The words of ExtraWordLine as a set, built by the inflection analysis the
+// first time it needs them for a store. Its views point into that store's
+// ExtraWordLine, so they are read only while `Vocabulary` is that store.
+struct ExtraWordIndex {
+    std::weak_ptr<const VocabularyStore> Vocabulary;
+    std::unordered_set<std::string_view> Words;
+};
+
 struct Engine {
     // Never null; shared read-only between engines that were copied from one another.
     std::shared_ptr<const VocabularyStore> Vocabulary = std::make_shared<VocabularyStore>();
@@ -148,6 +157,7 @@ struct Engine {
 
     // Inflection analysis: the key of the last attempt, or of the entry found.
     std::string FoundKey;
+    ExtraWordIndex ExtraWords;
 
     // Phonetic respelling.
     RespellState Respell;
