@@ -1,0 +1,94 @@
+#include "inflection/rule_conditions.h"
+#include "inflection/rule_sequence.h"
+#include "support/test_vocabulary.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vorlen {
+namespace {
+
+std::size_t DistinctEndings(std::span<const InflectionRule> rules) {
+    std::set<std::string_view> endings;
+    for (const InflectionRule& rule : rules)
+        endings.insert(rule.ending);
+    return endings.size();
+}
+
+TEST(InflectionRuleTables, HoldEveryRuleOfEachSection) {
+    EXPECT_EQ(kPluralGenderRules.size() + kPluralEsRules.size(), 10u);
+    EXPECT_EQ(kAdverbSuperlativeRules.size(), 33u);
+    EXPECT_EQ(kDerivationalSuffixRules.size(), 79u);
+    EXPECT_EQ(kVerbEndingRules.size(), 212u);
+    EXPECT_EQ(kDiminutiveSpellingRules.size(), 20u);
+    EXPECT_EQ(kIstaIsmoRules.size(), 14u);
+    EXPECT_EQ(kZSpellingStopEndings.size(), 6u);
+
+    EXPECT_EQ(DistinctEndings(kVerbEndingRules), 147u);
+    EXPECT_EQ(DistinctEndings(kDiminutiveSpellingRules), 14u);
+    EXPECT_EQ(DistinctEndings(kIstaIsmoRules), 4u);
+}
+
+TEST(InflectionRuleTables, ConditionsSitOnTheirRules) {
+    std::vector<std::string> conditioned;
+    for (const RuleStep& step : kRuleSteps)
+        if (step.condition != RuleCondition::None)
+            conditioned.push_back(test::U(step.ending) + ">" + test::U(step.replacement));
+    const std::vector<std::string> expected = {"s>|",    "es>|",   "era>|",   "eras>|",
+                                               "en>ar|", "es>ar|", "éis>ar|", "emos>ar|"};
+    EXPECT_EQ(conditioned, expected);
+}
+
+// The walk by last letter must meet every step once, in sequence order.
+TEST(InflectionRuleTables, IndexByLastLetterKeepsSequenceOrder) {
+    std::vector<int> seen(kRuleSteps.size(), 0);
+    for (std::size_t b = 0; b < 256; ++b) {
+        int previous = -1;
+        for (auto k = kRuleStepIndex.first[b]; k < kRuleStepIndex.first[b + 1]; ++k) {
+            const int step = kRuleStepIndex.order[k];
+            EXPECT_GT(step, previous);
+            EXPECT_EQ(static_cast<unsigned char>(kRuleSteps[step].ending.back()), b);
+            previous = step;
+            ++seen[static_cast<std::size_t>(step)];
+        }
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), static_cast<long>(kRuleSteps.size()));
+}
+
+TEST(InflectionRuleConditions, LookAtTheStemOrTheTypedWord) {
+    using test::W;
+    struct Case {
+        RuleCondition condition;
+        std::string stem;
+        std::string typed;
+        bool holds;
+    };
+    const std::vector<Case> cases = {
+        {RuleCondition::LetterBeforeSTakesPlainPlural, "casa", "", true},
+        {RuleCondition::LetterBeforeSTakesPlainPlural, W("sofá"), "", true},
+        {RuleCondition::LetterBeforeSTakesPlainPlural, W("bebé"), "", false},
+        {RuleCondition::LetterBeforeSTakesPlainPlural, "reloj", "", false},
+        {RuleCondition::TypedWordIsPlainEsPlural, "", "flores", true},
+        {RuleCondition::TypedWordIsPlainEsPlural, "", "solemnes", false},
+        {RuleCondition::TypedWordIsPlainEsPlural, "", "himnes", false},
+        {RuleCondition::TypedWordIsPlainEsPlural, "", "canciones", false},
+        {RuleCondition::TypedWordIsPlainEsPlural, "", W("cánciones"), true},
+        {RuleCondition::TypedWordIsPlainEsPlural, "", "panes", true},
+        {RuleCondition::TypedWordIsPlainEsPlural, "", "nes", true},
+        {RuleCondition::NotAfterAccentedI, "cas", "", true},
+        {RuleCondition::NotAfterAccentedI, W("comí"), "", false},
+        {RuleCondition::NotAfterAccentedI, "", "", true}, // the ending is the whole word
+        {RuleCondition::NotCarGarInfinitive, "habl", "", true},
+        {RuleCondition::NotCarGarInfinitive, "busc", "", false},
+        {RuleCondition::NotCarGarInfinitive, "pag", "", false},
+        {RuleCondition::NotCarGarInfinitive, "", "", true}, // key "|ar|"
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RuleConditionHolds(c.condition, c.stem, c.typed), c.holds)
+            << test::U(c.stem) << " / " << test::U(c.typed);
+}
+
+} // namespace
+} // namespace vorlen
