@@ -1,13 +1,20 @@
-// Not wired yet: replaced when its subsystem lands.
 #include "cli/commands.h"
+#include "variants/similar_words.h"
 
-#include <iostream>
+#include <ostream>
 
 namespace vorlen::cli {
 
-int RunSimilar(Engine&, const Words&, std::ostream&) {
-    std::cerr << "vorlen-cli: this command is not available yet\n";
-    return 2;
+// The similar words of each word as the search leaves them ("|w1|w2"), or an
+// empty line when there are none.
+int RunSimilar(Engine& engine, const Words& words, std::ostream& out) {
+    for (const auto& word : words) {
+        engine.SourceWord = word;
+        engine.WordResult = "<none>"; // as the pipeline calls it: nothing else was found
+        FindSimilarWords(engine);
+        PrintLine(out, engine.SimilarWords);
+    }
+    return 0;
 }
 
 } // namespace vorlen::cli

@@ -1,0 +1,182 @@
+// When nothing explains a word, offer the vocabulary words one typing error
+// away from it. Three scans of the vocabulary line of the word's first letter
+// forgive a letter left out, a letter too many and a wrong letter; a fourth
+// step tries each pair of neighbouring letters swapped. A feminine or plural
+// ending on a masculine or singular entry (bonitas, casas, meses) is forgiven
+// at the end of the word.
+//
+// The scans walk the line by position and build no list of entries. The first
+// letter only chooses the line and is never compared, so arbol finds árbol.
+#include "variants/similar_words.h"
+
+#include "variants/positions.h"
+#include "vocabulary/lookup.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace vorlen {
+
+namespace {
+
+using variants::CharAt;
+using variants::FindFrom;
+
+// A vocabulary line read as if a bar followed its end when it lacks one, so
+// that every entry, even in a line damaged by hand, has a closing bar.
+class ClosedLine {
+  public:
+    explicit ClosedLine(std::string_view text)
+        : text_(text), length_(text.ends_with('|') ? text.size() : text.size() + 1) {}
+
+    std::size_t Length() const { return length_; }
+    int At(std::size_t pos) const {
+        return pos == text_.size() + 1 && length_ > text_.size() ? '|' : CharAt(text_, pos);
+    }
+    // The first bar at or after pos (pos <= Length()).
+    std::size_t BarFrom(std::size_t pos) const {
+        const std::size_t bar = FindFrom(text_, '|', pos);
+        return bar != 0 ? bar : length_;
+    }
+    // Positions first..last, both within the text.
+    std::string_view Slice(std::size_t first, std::size_t last) const {
+        return text_.substr(first - 1, last - first + 1);
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t length_;
+};
+
+enum class Forgiven { MissingLetter, ExtraLetter, WrongLetter };
+
+// Compares the word, from its second letter, with the entry whose second
+// letter is at s and whose closing bar is at `close`. Returns the position of
+// the entry's last letter when the two are one error of the given kind apart
+// (or the word is the entry with -s, -es or o -> -as), else 0. The comparison
+// never leaves the entry: reaching its bar with the word not used up fails.
+std::size_t MatchEntry(const ClosedLine& line, std::size_t s, std::size_t close,
+                       std::string_view word, Forgiven forgiven) {
+    const std::size_t length = word.size();
+    const std::size_t end = length + 1; // the word is used up
+    std::size_t i = s;
+    std::size_t j = 2;
+    int mismatches = 0;
+    for (;;) {
+        const int e = line.At(i);
+        const int w = CharAt(word, j);
+        // A masculine entry answers a feminine word: bonita finds bonito.
+        const bool equal = (e == 'o' && w == 'a' && j == length) || w == e;
+        if (!equal) {
+            if (++mismatches == 2) return 0;
+            if (forgiven != Forgiven::ExtraLetter) {
+                if (i == close) return 0;
+                ++i;
+            }
+            if (forgiven != Forgiven::MissingLetter) ++j;
+            continue;
+        }
+        if (i == close) return 0; // a bar in the word itself
+
+        ++i;
+        ++j;
+        const int e0 = line.At(i);
+        const int e1 = line.At(i + 1);
+        const int w0 = CharAt(word, j);
+        const int w1 = CharAt(word, j + 1);
+        if (e0 == '|' &&
+            (j == end || (w0 == 's' && j == length) || (w0 == 'e' && w1 == 's' && j + 1 == length)))
+            return i - 1; // the same word, or its plural in -s or -es
+        if (e0 == 'o' && e1 == '|' && w0 == 'a' && w1 == 's' && j + 1 == length)
+            return i;                                           // bonitas for bonito
+        if (mismatches == 0 && j == end && e1 == '|') return i; // the last letter left out
+    }
+}
+
+// "|w" followed by a bar or the end in a list of the form "|w1|w2".
+bool Listed(std::string_view list, std::string_view barWord) {
+    for (auto at = list.find(barWord); at != std::string_view::npos;
+         at = list.find(barWord, at + 1)) {
+        const std::size_t after = at + barWord.size();
+        if (after == list.size() || list[after] == '|') return true;
+    }
+    return false;
+}
+
+struct Search {
+    Engine& engine;
+    std::string_view word;
+    std::string candidate; // "|" + entry, reused
+};
+
+// Scans one line for entries one error of the given kind away.
+void ScanLine(Search& search, const ClosedLine& line, Forgiven forgiven) {
+    const std::string_view extraWords = search.engine.Vocabulary->ExtraWordLine;
+    for (std::size_t s = 3; s < line.Length();) {
+        const std::size_t close = line.BarFrom(s);
+        const std::size_t last = MatchEntry(line, s, close, search.word, forgiven);
+        if (last != 0) {
+            search.candidate.assign(1, '|');
+            search.candidate.append(line.Slice(s - 1, last));
+            // The extra words are never offered (nor words they begin with).
+            if (extraWords.find(search.candidate) == std::string_view::npos &&
+                !Listed(search.engine.SimilarWords, search.candidate))
+                search.engine.SimilarWords += search.candidate;
+        }
+        s = close + 2; // the next entry's second letter
+    }
+}
+
+// A bar-framed word without inner bars that is an entry of the line; the last
+// entry of a line without its closing bar counts too.
+bool IsEntry(const Engine& engine, std::string_view line, std::string_view framed) {
+    if (VocabLookup(engine, framed) > 0) return true;
+    return !line.ends_with('|') && line.ends_with(framed.substr(0, framed.size() - 1));
+}
+
+// Two neighbouring letters typed the wrong way round: csaa for casa.
+void TrySwaps(Search& search) {
+    const std::string_view word = search.word;
+    if (word.find('|') != std::string_view::npos) return; // no swap of it is a word
+    std::string framed;
+    framed.reserve(word.size() + 2);
+    framed.append(1, '|').append(word).append(1, '|');
+    const auto& lines = search.engine.Vocabulary->VocabLines;
+    for (std::size_t k = 1; k < word.size(); ++k) {
+        std::swap(framed[k], framed[k + 1]);
+        // Swapping the first two letters moves the word to another line; a
+        // swap that puts a letter without a line (ü) first is just skipped.
+        const int x = LineIndexOf(framed[1]);
+        if (x >= 0) {
+            const std::string_view line = lines[static_cast<std::size_t>(x)];
+            const std::string_view barWord(framed.data(), framed.size() - 1);
+            if (framed.size() <= line.size() + 1 && IsEntry(search.engine, line, framed) &&
+                !Listed(search.engine.SimilarWords, barWord))
+                search.engine.SimilarWords += barWord;
+        }
+        std::swap(framed[k], framed[k + 1]);
+    }
+}
+
+} // namespace
+
+void FindSimilarWords(Engine& engine) {
+    engine.SimilarWords.clear();
+    const std::string_view word = engine.SourceWord;
+    if (word.empty()) return;
+    const int x = LineIndexOf(word[0]);
+    if (x < 0) return; // a digit, ü or a sign: no line to look in
+
+    Search search{engine, word, {}};
+    const ClosedLine line(engine.Vocabulary->VocabLines[static_cast<std::size_t>(x)]);
+    ScanLine(search, line, Forgiven::MissingLetter);
+    ScanLine(search, line, Forgiven::ExtraLetter);
+    ScanLine(search, line, Forgiven::WrongLetter);
+    TrySwaps(search);
+
+    if (!engine.SimilarWords.empty()) engine.WordResult = engine.SourceWord + engine.SimilarWords;
+}
+
+} // namespace vorlen
