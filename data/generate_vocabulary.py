@@ -28,8 +28,8 @@ vowel, a capital as its small letter), line 27 those beginning with ñ, each
 line written "|word|word|...|". Line 28 (replacement pairs) and line 30 are
 empty. Line 29 lists the extra words: unaccented spellings that the engine's
 inflection analysis would otherwise accept although the vocabulary has the
-word only with its accent (see extra_words below); they are computed by the
-tool vorlen-extra-words, which links the engine.
+word only with its accent (see extra_word_candidates below); the tool
+vorlen-extra-words, which links the engine, finds them.
 
 Everything is sorted explicitly (dictionary order, see sort_key), so the same
 dictionary gives a byte-identical file.
@@ -468,13 +468,14 @@ def read_vocabulary(path: Path) -> list[str]:
 # Extra words (line 29)
 
 
-def extra_word_candidates(lines: list[list[str]]) -> list[str]:
+def extra_word_candidates(lines: list[list[str]]) -> set[str]:
     """Unaccented spellings of accented vocabulary words that are not words.
 
     For biografías the engine's inflection analysis reaches biografiar and
-    would accept "biografias" as a form; for crío, cria; for creyó, creyo.
-    The tool asks the engine about each candidate and keeps those it accepts.
+    would accept "biografias" as a form; for cría, criar; for creyó, creer.
     Only á é í ó ú are made plain: ü and ñ are letters of their own here.
+    vorlen-extra-words builds the same candidates itself and asks the engine
+    about each; this set checks its answers.
     """
     known = {w for words in lines for w in words}
     candidates = set()
@@ -483,23 +484,21 @@ def extra_word_candidates(lines: list[list[str]]) -> list[str]:
             plain = word.translate(PLAIN)
             if plain != word and plain not in known:
                 candidates.add(plain)
-    return sorted(candidates, key=sort_key)
+    return candidates
 
 
-def run_extra_words_tool(tool: str, vocabulary: Path, candidates: list[str], work: Path) -> list[str]:
-    """Asks vorlen-extra-words which candidates the inflection analysis accepts.
+def run_extra_words_tool(tool: str, vocabulary: Path, lines: list[list[str]]) -> list[str]:
+    """The extra words: the candidates that the inflection analysis accepts.
 
-    The tool loads `vocabulary` (lines 1 to 27, line 29 empty), reads one
-    candidate per line (Windows-1252) on its input and writes those accepted.
+    vorlen-extra-words loads `vocabulary` (lines 1 to 27, with line 29
+    emptied) and prints the accepted candidates one per line in
+    Windows-1252.
     """
-    data = "".join(c + "\n" for c in candidates).encode("cp1252")
-    result = subprocess.run(
-        [tool, str(vocabulary)], input=data, capture_output=True, check=True, cwd=work
-    )
+    result = subprocess.run([tool, str(vocabulary)], stdout=subprocess.PIPE, check=True)
     accepted = result.stdout.decode("cp1252").split()
-    unexpected = set(accepted) - set(candidates)
+    unexpected = set(accepted) - extra_word_candidates(lines)
     if unexpected:
-        raise RuntimeError(f"{tool} answered words it was not asked about: {sorted(unexpected)[:5]}")
+        raise RuntimeError(f"{tool} answered words that are not candidates: {sorted(unexpected)[:5]}")
     return accepted
 
 
@@ -555,8 +554,7 @@ def main(argv: list[str] | None = None) -> int:
         args.output.write_bytes(render(lines, []))
         extra: list[str] = []
         if args.extra_words_tool:
-            candidates = extra_word_candidates(lines)
-            extra = run_extra_words_tool(args.extra_words_tool, args.output, candidates, work)
+            extra = run_extra_words_tool(args.extra_words_tool, args.output, lines)
             args.output.write_bytes(render(lines, extra))
 
     total = sum(len(words) for words in lines)

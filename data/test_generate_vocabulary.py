@@ -211,7 +211,7 @@ class FileLayoutTest(unittest.TestCase):
         lines[15] = ["pingüinó"]
         self.assertEqual(
             gv.extra_word_candidates(lines),
-            ["biografia", "biografias", "cancion", "cria", "crio", "pingüino"],
+            {"biografia", "biografias", "cancion", "cria", "crio", "pingüino"},
         )  # camion is a word itself; ü stays ü
 
 
@@ -267,6 +267,42 @@ l'Hospitalet
         )
         # activarla, listed bare, is also built by the pronoun class and goes;
         # mamá and activá, voseo shapes of -ar verbs, are kept as listed.
+
+
+def find_extra_words_tool():
+    import os
+
+    for candidate in (
+        os.environ.get("VORLEN_EXTRA_WORDS_TOOL"),
+        HERE.parent / "build" / "tools" / "vorlen-extra-words",
+    ):
+        if candidate and Path(candidate).is_file():
+            return str(candidate)
+    return None
+
+
+EXTRA_WORDS_TOOL = find_extra_words_tool()
+
+
+@unittest.skipUnless(EXTRA_WORDS_TOOL, "vorlen-extra-words not built (set VORLEN_EXTRA_WORDS_TOOL)")
+class ExtraWordsToolTest(unittest.TestCase):
+    def run_tool(self, lines, extra=()):
+        with tempfile.TemporaryDirectory() as tmp:
+            path = Path(tmp) / "spanall.txt"
+            path.write_bytes(gv.render(lines, list(extra)))
+            return gv.run_extra_words_tool(EXTRA_WORDS_TOOL, path, lines)
+
+    def test_unaccented_spellings_the_analysis_accepts(self):
+        lines = [[] for _ in range(gv.VOCABULARY_LINES)]
+        # blanca reaches blanco (feminine); pingüinos reaches pingüino (plural),
+        # which needs the ü kept; se is a word; cancion reaches nothing.
+        lines[1] = ["blancá", "blanco"]
+        lines[2] = ["canción"]
+        lines[15] = ["pingüino", "pingüinós"]
+        lines[18] = ["se", "sé"]
+        self.assertEqual(self.run_tool(lines), ["blanca", "pingüinos"])
+        # An extra word line already in the file does not hide them.
+        self.assertEqual(self.run_tool(lines, ["blanca"]), ["blanca", "pingüinos"])
 
 
 @unittest.skipUnless(SHIPPED.exists(), "spanall.txt not generated")
