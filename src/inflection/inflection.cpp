@@ -51,10 +51,14 @@ bool IsInflectedForm(Engine& engine, std::string_view word) {
     if (word.size() < 2) return false;
 
     int typedWordAccent = -1; // HasAccent(SourceWord), once a rule needs it
+    const std::uint64_t tail = PackedTail(word);
     const auto last = static_cast<unsigned char>(word.back());
     for (auto k = kRuleStepIndex.first[last]; k < kRuleStepIndex.first[last + 1u]; ++k) {
-        const RuleStep& step = kRuleSteps[kRuleStepIndex.order[k]];
-        if (!word.ends_with(step.ending) || word.size() < step.minLength) continue;
+        const PackedEnding& packed = kRuleStepIndex.endings[k];
+        if ((tail & packed.mask) != packed.tail) continue;
+        const RuleStep& step = kRuleSteps[packed.step];
+        if (step.ending.size() > 8 && !word.ends_with(step.ending)) continue;
+        if (word.size() < step.minLength) continue;
         if (StoppedAtLength(step, word.size())) return false;
         if (step.onlyUnaccentedTypedWord) {
             if (typedWordAccent < 0) typedWordAccent = HasAccent(engine.SourceWord);

@@ -14,6 +14,7 @@ namespace vorlen {
 inline constexpr std::size_t kFirstPluralIstaIsmoRule = 8;
 
 inline constexpr std::array<InflectionRule, 14> kIstaIsmoRules = {{
+    // clang-format off
     {"ista"_w, "o|"_w},
     {"ista"_w, "a|"_w},
     {"ista"_w, "e|"_w},
@@ -28,6 +29,7 @@ inline constexpr std::array<InflectionRule, 14> kIstaIsmoRules = {{
     {"istas"_w, "|"_w},
     {"ismos"_w, "o|"_w},
     {"ismos"_w, "|"_w},
+    // clang-format on
 }};
 
 } // namespace vorlen

@@ -12,6 +12,7 @@ namespace vorlen {
 inline constexpr std::size_t kShortPluralGenderRuleCount = 2;
 
 inline constexpr std::array<InflectionRule, 7> kPluralGenderRules = {{
+    // clang-format off
     {"s"_w, "|"_w, RuleCondition::LetterBeforeSTakesPlainPlural},
     {"a"_w, "o|"_w},
     {"os"_w, "o|"_w},
@@ -19,6 +20,7 @@ inline constexpr std::array<InflectionRule, 7> kPluralGenderRules = {{
     {"as"_w, "a|"_w},
     {"is"_w, "i|"_w},
     {"us"_w, "u|"_w},
+    // clang-format on
 }};
 
 } // namespace vorlen

@@ -89,11 +89,30 @@ inline constexpr std::array<RuleStep, kRuleStepCount> kRuleSteps = [] {
     return steps;
 }();
 
-// Steps whose ending ends with byte b: order[first[b]] .. order[first[b + 1] - 1],
-// in sequence order.
+// The last (up to) eight bytes of a text packed into an integer, the last
+// byte lowest. For a word shorter than eight bytes the missing bytes are zero,
+// which no ending holds, so an ending longer than the word never matches.
+constexpr std::uint64_t PackedTail(std::string_view text) {
+    std::uint64_t tail = 0;
+    const std::size_t n = text.size() < 8 ? text.size() : 8;
+    for (std::size_t i = 0; i < n; ++i)
+        tail |= std::uint64_t{static_cast<unsigned char>(text[text.size() - 1 - i])} << (8 * i);
+    return tail;
+}
+
+// A step's ending as the walk tests it first: one mask and one comparison
+// settle every ending of eight bytes or fewer.
+struct PackedEnding {
+    std::uint64_t tail = 0;
+    std::uint64_t mask = 0;
+    std::uint16_t step = 0; // index into kRuleSteps
+};
+
+// The steps whose ending ends with byte b are entries first[b] .. first[b + 1] - 1
+// of `endings`, in sequence order.
 struct RuleStepIndex {
     std::array<std::uint16_t, 257> first{};
-    std::array<std::uint16_t, kRuleStepCount> order{};
+    std::array<PackedEnding, kRuleStepCount> endings{};
 };
 
 inline constexpr RuleStepIndex kRuleStepIndex = [] {
@@ -105,8 +124,12 @@ inline constexpr RuleStepIndex kRuleStepIndex = [] {
         next[b] = static_cast<std::uint16_t>(next[b] + next[b - 1]);
     index.first = next;
     for (std::size_t k = 0; k < kRuleSteps.size(); ++k) {
-        const auto b = static_cast<unsigned char>(kRuleSteps[k].ending.back());
-        index.order[next[b]++] = static_cast<std::uint16_t>(k);
+        const std::string_view ending = kRuleSteps[k].ending;
+        const std::size_t bytes = ending.size() < 8 ? ending.size() : 8;
+        const std::uint64_t mask =
+            bytes == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * bytes)) - 1;
+        index.endings[next[static_cast<unsigned char>(ending.back())]++] = {
+            PackedTail(ending), mask, static_cast<std::uint16_t>(k)};
     }
     return index;
 }();

@@ -12,6 +12,7 @@
 namespace vorlen {
 
 inline constexpr std::array<InflectionRule, 212> kVerbEndingRules = {{
+    // clang-format off
     {"a"_w, "ar|"_w},
     {"a"_w, "er|"_w},
     {"a"_w, "ir|"_w},
@@ -224,6 +225,7 @@ inline constexpr std::array<InflectionRule, 212> kVerbEndingRules = {{
     {"abilidades"_w, "ar|"_w},
     {"ibilidades"_w, "er|"_w},
     {"ibilidades"_w, "ir|"_w},
+    // clang-format on
 }};
 
 } // namespace vorlen

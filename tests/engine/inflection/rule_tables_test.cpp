@@ -47,7 +47,7 @@ TEST(InflectionRuleTables, IndexByLastLetterKeepsSequenceOrder) {
     for (std::size_t b = 0; b < 256; ++b) {
         int previous = -1;
         for (auto k = kRuleStepIndex.first[b]; k < kRuleStepIndex.first[b + 1]; ++k) {
-            const int step = kRuleStepIndex.order[k];
+            const int step = kRuleStepIndex.endings[k].step;
             EXPECT_GT(step, previous);
             EXPECT_EQ(static_cast<unsigned char>(kRuleSteps[step].ending.back()), b);
             previous = step;
@@ -55,6 +55,35 @@ TEST(InflectionRuleTables, IndexByLastLetterKeepsSequenceOrder) {
         }
     }
     EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), static_cast<long>(kRuleSteps.size()));
+}
+
+// The packed test stands in for ends_with on every ending of eight bytes or
+// fewer, also for words shorter than the ending.
+TEST(InflectionRuleTables, PackedEndingsMatchAsEndsWith) {
+    const std::vector<std::string> words = {"s",
+                                            "as",
+                                            "eras",
+                                            "ista",
+                                            "amabilidades",
+                                            "abilidades",
+                                            test::W("é"),
+                                            "habladoras",
+                                            "amamente",
+                                            "cuidadosamente",
+                                            "pista",
+                                            "x",
+                                            test::W("comíamos"),
+                                            std::string("a\0s", 3)};
+    for (const std::string& word : words) {
+        const std::uint64_t tail = PackedTail(word);
+        for (const PackedEnding& packed : kRuleStepIndex.endings) {
+            const std::string_view ending = kRuleSteps[packed.step].ending;
+            const bool matches = (tail & packed.mask) == packed.tail &&
+                                 (ending.size() <= 8 || word.ends_with(ending));
+            EXPECT_EQ(matches, std::string_view(word).ends_with(ending))
+                << test::U(word) << " / " << test::U(ending);
+        }
+    }
 }
 
 TEST(InflectionRuleConditions, LookAtTheStemOrTheTypedWord) {
