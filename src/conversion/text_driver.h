@@ -1,5 +1,6 @@
-// Whole texts. Text is UTF-8; words (runs of letters of kLetterSet) go through
-// the word pipeline, everything else is copied byte for byte.
+// Whole texts. Text is UTF-8; words (runs of letters of engine.LetterSet) go
+// through the word pipeline, everything else is copied byte for byte: any
+// Unicode, control characters, CR LF, even malformed bytes.
 #pragma once
 
 #include "engine/engine.h"
@@ -10,23 +11,40 @@
 
 namespace vorlen {
 
+// Texts longer than this many characters (code points) end with a beep and a
+// message, where the wait is noticeable.
+inline constexpr std::size_t kAnnouncedLength = 1000;
+
 struct ConversionResult {
     std::string Text;         // UTF-8
-    bool AnnounceEnd = false; // the text was over 1000 characters: beep and "Listo."
+    bool AnnounceEnd = false; // the text was over 1000 characters: beep and EndMessage()
 };
 
-// Receives each piece as it is appended to the output; returning false stops
-// the conversion (what was converted so far is returned).
+// Receives each piece as it is appended to the output (a run of characters
+// between words, or one word's output form); returning false stops the
+// conversion (what was converted so far is returned).
 using ConversionProgress = std::function<bool(std::string_view piece)>;
 
+// Converts a whole text with engine.Options. A capitalised word inside a
+// sentence is left exactly as written when CapsRule is 1; ".", "?" and "!"
+// start a sentence. Each word is shown as: the bare word; candidates joined
+// by bars ("ves|vez"); a bar then the word as written (not found); or a word
+// followed by a bar (one candidate, with similar words or, with
+// BarAfterChange, changed).
 ConversionResult ConvertText(Engine& engine, std::string_view input,
                              const ConversionProgress& progress = {});
 
 // The end message for a long text, in the language of the options (UTF-8).
 std::string EndMessage(const Engine& engine);
 
-// Brings engine.WordResult to what the user sees for one word: the bars
-// framing a list removed, a bar after a single word that has similar words.
+// Brings engine.WordResult, as ConvertWord left it, to what the user sees for
+// one word: the bars framing a list removed, a bar after a single word that
+// has similar words; SimilarWords is emptied.
 void ToOutputForm(Engine& engine);
+
+// Then the marks: a word not found becomes "|" + the word as written; with
+// BarAfterChange, a single word that differs from the word as written gets a
+// bar after it.
+void MarkNotFoundOrChanged(Engine& engine);
 
 } // namespace vorlen

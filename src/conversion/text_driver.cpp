@@ -1,0 +1,123 @@
+#include "conversion/text_driver.h"
+
+#include "conversion/utf8_text.h"
+#include "conversion/word_memo.h"
+#include "vocabulary/cp1252.h"
+
+namespace vorlen {
+
+namespace {
+
+class TextConversion {
+  public:
+    TextConversion(Engine& engine, const ConversionProgress& progress)
+        : engine_(engine), progress_(progress), letters_(engine.LetterSet) {}
+
+    // False when the progress callback asked to stop.
+    bool Run(std::string_view input) {
+        for (std::size_t pos = 0; pos < input.size();) {
+            const Utf8Char c = DecodeUtf8At(input, pos);
+            const int letter = letters_.LetterByte(c);
+            if (letter >= 0) {
+                word_.push_back(static_cast<char>(letter));
+            } else {
+                if (!word_.empty() && !ConvertPendingWord()) return false;
+                BetweenWords(input.substr(pos, c.Length), c);
+            }
+            pos += c.Length;
+        }
+        if (!word_.empty() && !ConvertPendingWord()) return false; // the text ends inside a word
+        return Flush();
+    }
+
+    std::string TakeOutput() { return std::move(output_); }
+
+  private:
+    void BetweenWords(std::string_view bytes, const Utf8Char& c) {
+        output_.append(bytes);
+        if (!c.Valid) return;
+        if (c.CodePoint == '.' || c.CodePoint == '?' || c.CodePoint == '!')
+            engine_.SentenceStarted = 0;
+        else if (c.CodePoint >= '0' && c.CodePoint <= '9')
+            engine_.SentenceStarted = engine_.Options.CapsRule;
+    }
+
+    bool ConvertPendingWord() {
+        if (!Flush()) return false;
+        engine_.CurrentWord = std::move(word_);
+        word_.clear();
+        const std::string& word = engine_.CurrentWord;
+        if (engine_.SentenceStarted == 1 && word[0] == ToUpperByte(word[0])) {
+            // Protected: a name or a capitalised word inside a sentence is
+            // shown exactly as written, never marked.
+            engine_.WordResult = "|" + word + "|";
+            engine_.SimilarWords.clear();
+            output_ += Cp1252ToUtf8(word);
+        } else {
+            ConvertWordRemembered(engine_);
+            engine_.SentenceStarted = engine_.Options.CapsRule;
+            ToOutputForm(engine_);
+            MarkNotFoundOrChanged(engine_);
+            output_ += Cp1252ToUtf8(engine_.WordResult);
+        }
+        return Flush();
+    }
+
+    // Hands what was appended since the last call to the progress callback.
+    bool Flush() {
+        if (!progress_ || reported_ == output_.size()) return true;
+        const std::string_view piece = std::string_view(output_).substr(reported_);
+        reported_ = output_.size();
+        return progress_(piece);
+    }
+
+    Engine& engine_;
+    const ConversionProgress& progress_;
+    LetterTable letters_;
+    std::string word_; // the letters of the word being cut out (Windows-1252)
+    std::string output_;
+    std::size_t reported_ = 0;
+};
+
+} // namespace
+
+ConversionResult ConvertText(Engine& engine, std::string_view input,
+                             const ConversionProgress& progress) {
+    engine.SentenceStarted = 0;
+    engine.CurrentWord.clear();
+    ConversionResult result;
+    TextConversion conversion(engine, progress);
+    const bool finished = conversion.Run(input);
+    result.Text = conversion.TakeOutput();
+    result.AnnounceEnd = finished && CountCharacters(input) > kAnnouncedLength;
+    return result;
+}
+
+std::string EndMessage(const Engine& engine) {
+    return engine.Options.EnglishMessages ? "Finished." : "Listo.";
+}
+
+void ToOutputForm(Engine& engine) {
+    std::string& result = engine.WordResult;
+    if (result == "|rr" || result == "rr|rr") {
+        result = "rr";
+        engine.NotFoundTag.clear();
+        engine.SimilarWords.clear();
+    }
+    if (!result.empty() && result.front() == '|') result.erase(0, 1);
+    if (!result.empty() && result.back() == '|') result.pop_back();
+    if (result.find('|') == std::string::npos && !engine.SimilarWords.empty())
+        result.push_back('|');
+    engine.SimilarWords.clear();
+}
+
+void MarkNotFoundOrChanged(Engine& engine) {
+    std::string& result = engine.WordResult;
+    if (engine.NotFoundTag.starts_with("NF:") && result == "<none>")
+        result = "|" + engine.SourceWord;
+    if (engine.Options.BarAfterChange && result.find('|') == std::string::npos &&
+        result != engine.SourceWord)
+        result.push_back('|');
+}
+
+} // namespace vorlen

@@ -1,0 +1,135 @@
+// Whole texts: where words are cut, which words the capitals rule protects,
+// the output notation, the end message, and the memo of converted words.
+#include "conversion/text_driver.h"
+#include "support/test_vocabulary.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace vorlen {
+namespace {
+
+using test::MakeEngine;
+
+std::string Convert(Engine& engine, std::string_view text) {
+    return ConvertText(engine, text).Text;
+}
+
+TEST(ConvertText, EmptyTextGivesEmptyOutput) {
+    Engine engine = MakeEngine({"casa"});
+    engine.WordResult = "untouched";
+    const auto result = ConvertText(engine, "");
+    EXPECT_EQ(result.Text, "");
+    EXPECT_FALSE(result.AnnounceEnd);
+    EXPECT_EQ(engine.WordResult, "untouched"); // no word converted
+}
+
+TEST(ConvertText, CopiesEverythingBetweenWords) {
+    Engine engine = MakeEngine({"hola", "mundo", "casa"});
+    EXPECT_EQ(Convert(engine, "Hola, mundo."), "Hola, mundo.");
+    EXPECT_EQ(Convert(engine, "«kasa»\r\n😀 — ¿kasa?\t\x01 漢字 kasa"),
+              "«casa»\r\n😀 — ¿casa?\t\x01 漢字 casa");
+    // Malformed UTF-8 bytes are characters of their own, never letters.
+    EXPECT_EQ(Convert(engine, "\xff\xfekasa\xe1 \xc3"), "\xff\xfe"
+                                                        "casa\xe1 \xc3");
+}
+
+TEST(ConvertText, ApostropheAndHyphenSplitWords) {
+    Engine engine = MakeEngine({"agua", "bien", "estar", "casa"});
+    engine.Options.SimilarOnMiss = 0;
+    // A word of one letter is accepted as it is.
+    EXPECT_EQ(Convert(engine, "l'agua l'kasa"), "l'agua l'casa");
+    EXPECT_EQ(Convert(engine, "bien-estar"), "bien-estar");
+    EXPECT_EQ(Convert(engine, "kasa-kasa"), "casa-casa");
+}
+
+TEST(ConvertText, TextEndingInsideAWordConvertsIt) {
+    Engine engine = MakeEngine({"casa"});
+    EXPECT_EQ(Convert(engine, "kasa"), "casa");
+    EXPECT_EQ(Convert(engine, "x. kasa"), "x. casa");
+}
+
+TEST(ConvertText, CapitalsRule) {
+    Engine engine = MakeEngine({"casa"});
+    // The first word of the text and of each sentence is converted even with
+    // a capital; a capitalised word inside a sentence is left as written.
+    EXPECT_EQ(Convert(engine, "Kasa Kasa kasa. Kasa? Kasa! Kasa"),
+              "Casa Kasa casa. Casa? Casa! Casa");
+    // A digit counts as text of the sentence: the capital after it is kept.
+    EXPECT_EQ(Convert(engine, "3 Kasa"), "3 Kasa");
+    EXPECT_EQ(Convert(engine, "- Kasa"), "- Casa");
+    // Other punctuation does not start a sentence.
+    EXPECT_EQ(Convert(engine, "kasa, Kasa; Kasa"), "casa, Kasa; Kasa");
+
+    engine.Options.CapsRule = 0;
+    EXPECT_EQ(Convert(engine, "Kasa Kasa 3 Kasa"), "Casa Casa 3 Casa");
+}
+
+TEST(ConvertText, OutputNotation) {
+    Engine engine = MakeEngine({"casa", "caza", "hola"});
+    engine.Options.SimilarOnMiss = 0;
+    EXPECT_EQ(Convert(engine, "kaza xqw ola"), "caza|casa |xqw hola");
+    engine.Options.SimilarOnMiss = 1;
+    EXPECT_EQ(Convert(engine, "csaa"), "csaa|casa");
+}
+
+TEST(ConvertText, BarAfterChangeMarksOnlyConvertedWords) {
+    Engine engine = MakeEngine({"casa", "hola"});
+    engine.Options.BarAfterChange = true;
+    // The protected "Kasa" is shown exactly as written, without a mark.
+    EXPECT_EQ(Convert(engine, "kasa Kasa hola"), "casa| Kasa hola");
+}
+
+std::string Repeat(std::string_view piece, int times) {
+    std::string s;
+    for (int k = 0; k < times; ++k)
+        s += piece;
+    return s;
+}
+
+TEST(ConvertText, EndMessageForTextsOverAThousandCharacters) {
+    Engine engine = MakeEngine({"casa"});
+    EXPECT_FALSE(ConvertText(engine, Repeat("kasa ", 200)).AnnounceEnd);
+    EXPECT_TRUE(ConvertText(engine, Repeat("kasa ", 200) + "!").AnnounceEnd);
+    // Characters are code points: "€" is three bytes but one character.
+    EXPECT_FALSE(ConvertText(engine, Repeat("€", 1000)).AnnounceEnd);
+    EXPECT_TRUE(ConvertText(engine, Repeat("€", 1001)).AnnounceEnd);
+    EXPECT_EQ(EndMessage(engine), "Listo.");
+    engine.Options.EnglishMessages = true;
+    EXPECT_EQ(EndMessage(engine), "Finished.");
+}
+
+TEST(ConvertText, ProgressSeesEveryPieceAndCanStop) {
+    Engine engine = MakeEngine({"casa"});
+    std::string seen;
+    const auto all = ConvertText(engine, "kasa, kasa.", [&](std::string_view piece) {
+        seen += piece;
+        return true;
+    });
+    EXPECT_EQ(seen, all.Text);
+    EXPECT_EQ(all.Text, "casa, casa.");
+
+    std::vector<std::string> pieces;
+    const auto stopped = ConvertText(engine, "kasa, kasa, kasa", [&](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return pieces.size() < 2;
+    });
+    EXPECT_EQ(stopped.Text, "casa, ");
+    EXPECT_FALSE(stopped.AnnounceEnd);
+}
+
+TEST(ConvertText, RememberedWordsFollowOptionsAndVocabulary) {
+    Engine engine = MakeEngine({"casa", "caza"});
+    EXPECT_EQ(Convert(engine, "casa casa"), "casa casa");
+    engine.Options.ChangeMode = "C";
+    EXPECT_EQ(Convert(engine, "casa casa"), "casa|caza casa|caza");
+    engine.Vocabulary = MakeEngine({"casa"}).Vocabulary;
+    EXPECT_EQ(Convert(engine, "casa"), "casa");
+    // A remembered word keeps the casing of its own occurrence.
+    engine.Options.ChangeMode = "NC";
+    EXPECT_EQ(Convert(engine, "KASA kasa. Kasa. KASA. kasa"), "CASA casa. Casa. CASA. casa");
+}
+
+} // namespace
+} // namespace vorlen

@@ -1,0 +1,132 @@
+// Words through the whole pipeline (respelling, report, enclitic fallback,
+// result rules), each on a vocabulary of a few words.
+#include "conversion/text_driver.h"
+#include "conversion/word_pipeline.h"
+#include "support/test_vocabulary.h"
+
+#include <gtest/gtest.h>
+
+namespace vorlen {
+namespace {
+
+using test::MakeEngine;
+using test::U;
+using test::W;
+
+// ConvertWord on one word; the bar-framed list (UTF-8).
+std::string Convert(Engine& engine, const std::string& word) {
+    engine.CurrentWord = W(word);
+    ConvertWord(engine);
+    return U(engine.WordResult);
+}
+
+// The same word as the driver shows it.
+std::string Shown(Engine& engine, const std::string& word) {
+    Convert(engine, word);
+    ToOutputForm(engine);
+    MarkNotFoundOrChanged(engine);
+    return U(engine.WordResult);
+}
+
+TEST(ComposeWordReport, FoundAndNotFoundForms) {
+    Engine engine = MakeEngine({"casa"});
+    engine.SourceWord = W("casa");
+    engine.WordResult = " casa caza ";
+    ComposeWordReport(engine);
+    EXPECT_EQ(engine.WordResult, "Original word found. All spellings found:  casa caza ");
+
+    engine.SourceWord = W("Casa"); // found through its lower-case form too
+    engine.WordResult = " casa ";
+    ComposeWordReport(engine);
+    EXPECT_EQ(engine.WordResult, "Original word found. All spellings found:  casa ");
+
+    engine.SourceWord = W("kasa");
+    engine.WordResult = " casa caza ";
+    ComposeWordReport(engine);
+    EXPECT_EQ(engine.WordResult, "Original word NOT found. All spellings found:  casa caza ");
+
+    engine.WordResult = " ";
+    ComposeWordReport(engine);
+    EXPECT_EQ(engine.WordResult, "Original word NOT found. All spellings found: <none>");
+
+    // Accepted by the enclitic analysis: found, naming the word itself.
+    engine.SourceWord = W("dímelo");
+    engine.EncliticResult = "Y";
+    engine.WordResult = " ";
+    ComposeWordReport(engine);
+    EXPECT_EQ(U(engine.WordResult), "Original word found. All spellings found: dímelo");
+}
+
+TEST(ConvertWord, CasingFlags) {
+    Engine engine = MakeEngine({"casa"});
+    struct Case {
+        const char* word;
+        int allCaps;
+        int initialCap;
+    };
+    for (const auto& c : {Case{"kasa", 0, 0}, Case{"Kasa", 0, 1}, Case{"KASA", 1, 1},
+                          Case{"A", 0, 1}, Case{"a", 0, 0}, Case{"ÁRBOL", 1, 1}}) {
+        engine.InitialCap = 1; // a word in capitals leaves it as it was
+        Convert(engine, c.word);
+        EXPECT_EQ(engine.AllCaps, c.allCaps) << c.word;
+        EXPECT_EQ(engine.InitialCap, c.initialCap) << c.word;
+    }
+    engine.InitialCap = 0;
+    Convert(engine, "KASA");
+    EXPECT_EQ(engine.InitialCap, 0);
+}
+
+TEST(ConvertWord, FoundWordStaysAsWrittenUnlessChanging) {
+    Engine engine = MakeEngine({"casa", "caza"});
+    EXPECT_EQ(Convert(engine, "casa"), "|casa|");
+    EXPECT_EQ(engine.NotFoundTag, "");
+    EXPECT_EQ(Convert(engine, "Casa"), "|Casa|");
+    EXPECT_EQ(Convert(engine, "kasa"), "|casa|caza|");
+    EXPECT_EQ(engine.NotFoundTag, "NF:");
+    EXPECT_EQ(Convert(engine, "KASA"), "|CASA|CAZA|");
+
+    engine.Options.ChangeMode = "C";
+    EXPECT_EQ(Convert(engine, "casa"), "|casa|caza|");
+}
+
+TEST(ConvertWord, NothingFound) {
+    Engine engine = MakeEngine({"casa"});
+    engine.Options.SimilarOnMiss = 0;
+    EXPECT_EQ(Convert(engine, "xqw"), "<none>");
+    EXPECT_EQ(engine.NotFoundTag, "NF:");
+    EXPECT_EQ(Shown(engine, "xqw"), "|xqw");
+
+    engine.Options.SimilarOnMiss = 1;
+    EXPECT_EQ(Shown(engine, "csaa"), "csaa|casa");
+    EXPECT_EQ(engine.SimilarWords, "");
+}
+
+TEST(ConvertWord, ResultRulesThroughThePipeline) {
+    Engine engine = MakeEngine({"leído", "leer", "diciendo", "bandolero", "siguiente"});
+    EXPECT_EQ(Shown(engine, "leido"), "leído");
+    EXPECT_EQ(Shown(engine, "diciendome"), "diciéndome");
+    EXPECT_EQ(Shown(engine, "bandolero"), "bandolero");
+    EXPECT_EQ(Shown(engine, "siguiente"), "siguiente");
+}
+
+TEST(ConvertWord, AttachedPronouns) {
+    Engine engine = MakeEngine({"comprar", "vamos", "dar"});
+    // Accepted as written: the word stays.
+    EXPECT_EQ(Shown(engine, "compralo"), "compralo");
+    // Not accepted with its accent: the verb form is respelled without it,
+    // the accent goes back in its place and the pronoun after it.
+    EXPECT_EQ(Shown(engine, "cómpralo"), "cómpralo");
+    EXPECT_EQ(Shown(engine, "dámelo"), "dámelo");
+    EXPECT_EQ(Shown(engine, "vámonos"), "vámonos");
+    EXPECT_EQ(Shown(engine, "Vámonos"), "Vámonos");
+}
+
+TEST(ConvertWord, BarAfterAChangedSingleWord) {
+    Engine engine = MakeEngine({"hola"});
+    engine.Options.BarAfterChange = true;
+    EXPECT_EQ(Shown(engine, "ola"), "hola|");
+    EXPECT_EQ(Shown(engine, "hola"), "hola");
+}
+
+} // namespace
+} // namespace vorlen
