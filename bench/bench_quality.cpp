@@ -1,0 +1,186 @@
+// bench_quality: how well the conversion corrects real misspellings, and how
+// much of correct running text it leaves alone. Default options, shipped
+// vocabulary.
+//
+//   bench_quality [--changes N]
+//
+// Misspellings (bench/data/misspellings-dev.tsv): each misspelled word goes
+// through the word pipeline; its candidates are the words the output offers
+// (the list, or the similar words offered for a word not found). Printed: the
+// share whose first candidate is the standard spelling, the share whose
+// candidates include it, the mean number of candidates; overall and per kind.
+//
+// Running text (fortunes-es): the whole text converted; the share of its words
+// that come out exactly as written, and the N most frequent changes.
+#include "bench_support.h"
+#include "conversion/text_driver.h"
+#include "conversion/word_pipeline.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct Tally {
+    int words = 0;
+    int first = 0;
+    int anywhere = 0;
+    int unchanged = 0;
+    long candidates = 0;
+};
+
+std::vector<std::string> SplitBars(std::string_view list) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (const char c : std::string(list) + "|") {
+        if (c != '|') {
+            part.push_back(c);
+        } else if (!part.empty()) {
+            parts.push_back(part);
+            part.clear();
+        }
+    }
+    return parts;
+}
+
+// The spellings the output offers for one word, as ConvertWord left it.
+std::vector<std::string> Candidates(const vorlen::Engine& engine) {
+    if (!engine.SimilarWords.empty()) return SplitBars(engine.SimilarWords);
+    if (engine.WordResult == "<none>") return {};
+    return SplitBars(engine.WordResult);
+}
+
+void PrintTally(const char* name, const Tally& t) {
+    const double n = t.words > 0 ? t.words : 1;
+    std::printf("  %-12s %5d words  first %5.1f%%  among candidates %5.1f%%  "
+                "left as written %5.1f%%  candidates %.2f\n",
+                name, t.words, 100.0 * t.first / n, 100.0 * t.anywhere / n, 100.0 * t.unchanged / n,
+                static_cast<double>(t.candidates) / n);
+}
+
+void MeasureMisspellings(vorlen::Engine& engine) {
+    std::map<std::string, Tally> byKind;
+    Tally all;
+    for (const auto& m : bench::ReadMisspellings()) {
+        engine.CurrentWord = m.Written;
+        engine.SimilarWords.clear();
+        vorlen::ConvertWord(engine);
+        const auto candidates = Candidates(engine);
+        const bool first = !candidates.empty() && candidates.front() == m.Standard;
+        bool anywhere = false;
+        for (const auto& c : candidates)
+            anywhere = anywhere || c == m.Standard;
+        const bool unchanged = candidates.size() == 1 && candidates.front() == m.Written;
+        for (Tally* t : {&all, &byKind[m.Kind]}) {
+            ++t->words;
+            t->first += first;
+            t->anywhere += anywhere;
+            t->unchanged += unchanged;
+            t->candidates += static_cast<long>(candidates.size());
+        }
+    }
+    std::printf("misspellings (%s)\n", VORLEN_BENCH_DATA_DIR "/misspellings-dev.tsv");
+    PrintTally("all", all);
+    for (const auto& [kind, tally] : byKind)
+        PrintTally(kind.c_str(), tally);
+}
+
+// Input and output share every character that is neither a letter nor a bar,
+// so cutting both there pairs each word with its output form.
+std::vector<std::string_view> CutAtSeparators(std::string_view utf8) {
+    const vorlen::LetterTable letters(vorlen::kLetterSet);
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const vorlen::Utf8Char c = vorlen::DecodeUtf8At(utf8, pos);
+        const bool inWord = letters.LetterByte(c) >= 0 || (c.Valid && c.CodePoint == '|');
+        if (!inWord) {
+            if (pos > start) pieces.push_back(utf8.substr(start, pos - start));
+            start = pos + c.Length;
+        }
+        pos += c.Length;
+    }
+    if (start < utf8.size()) pieces.push_back(utf8.substr(start));
+    return pieces;
+}
+
+void MeasureRunningText(vorlen::Engine& engine, int changesShown) {
+    const std::string text = bench::ReadFortunes();
+    if (text.empty()) {
+        std::printf("running text: none (apt-get install fortunes-es)\n");
+        return;
+    }
+    const std::string converted = vorlen::ConvertText(engine, text).Text;
+    const auto before = CutAtSeparators(text);
+    const auto after = CutAtSeparators(converted);
+    if (before.size() != after.size()) {
+        std::printf("running text: the output does not pair with the input\n");
+        return;
+    }
+    long words = 0;
+    long unchanged = 0;
+    long notFound = 0;
+    long lists = 0;
+    std::map<std::pair<std::string, std::string>, int> changes;
+    for (std::size_t k = 0; k < before.size(); ++k) {
+        if (before[k].find('|') != std::string_view::npos) continue; // a bar in the text itself
+        ++words;
+        if (before[k] == after[k]) {
+            ++unchanged;
+            continue;
+        }
+        if (after[k].starts_with('|'))
+            ++notFound;
+        else if (after[k].find('|') != std::string_view::npos)
+            ++lists;
+        ++changes[{std::string(before[k]), std::string(after[k])}];
+    }
+    const double n = words > 0 ? static_cast<double>(words) : 1.0;
+    std::printf("running text (fortunes-es, %ld words)\n", words);
+    std::printf("  left as written %5.1f%%  marked not found %5.1f%%  given alternatives %5.1f%%  "
+                "changed to one word %5.1f%%\n",
+                100.0 * unchanged / n, 100.0 * notFound / n, 100.0 * lists / n,
+                100.0 * (words - unchanged - notFound - lists) / n);
+    std::vector<std::pair<int, std::pair<std::string, std::string>>> ranked;
+    for (const auto& [change, count] : changes)
+        ranked.emplace_back(count, change);
+    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    if (changesShown > 0) std::printf("  most frequent changes:\n");
+    for (int k = 0; k < changesShown && k < static_cast<int>(ranked.size()); ++k)
+        std::printf("  %6d  %s -> %s\n", ranked[static_cast<std::size_t>(k)].first,
+                    ranked[static_cast<std::size_t>(k)].second.first.c_str(),
+                    ranked[static_cast<std::size_t>(k)].second.second.c_str());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int changesShown = 25;
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view arg = argv[k];
+        if (arg == "--changes" && k + 1 < argc) {
+            changesShown = std::atoi(argv[++k]);
+        } else {
+            std::fprintf(stderr, "usage: bench_quality [--changes N]\n");
+            return 2;
+        }
+    }
+    vorlen::Engine engine;
+    try {
+        engine = bench::LoadShippedEngine();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_quality: cannot load the vocabulary: %s\n", e.what());
+        return 2;
+    }
+    MeasureMisspellings(engine);
+    MeasureRunningText(engine, changesShown);
+    return 0;
+}
