@@ -1,0 +1,18 @@
+# Desktop integration and the Debian package (cpack -G DEB in the build tree).
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorlen.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorlen.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_PACKAGE_NAME vorlen)
+set(CPACK_PACKAGE_VENDOR "Vorlen")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY vorlen)
+set(CPACK_PACKAGE_CONTACT "Vorlen maintainers")
+set(CPACK_GENERATOR "DEB;TGZ")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,14 @@
+// vorlen: the window.
+#include "ui/main_window.h"
+#include "vocabulary/paths.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorlen"));
+    QApplication::setDesktopFileName(QStringLiteral("vorlen"));
+    vorlen::ui::MainWindow window;
+    window.Form_Load(vorlen::PathOptions{});
+    return QApplication::exec();
+}

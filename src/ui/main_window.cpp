@@ -1,0 +1,238 @@
+// The window's start-up, its option boxes and its buttons.
+#include "ui/main_window.h"
+
+#include "conversion/text_driver.h"
+#include "engine/engine.h"
+#include "ui/immediate_typing.h"
+#include "ui/messages.h"
+#include "ui/text_box.h"
+#include "vocabulary/paths.h"
+#include "vocabulary/vocabulary_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <exception>
+
+namespace vorlen::ui {
+
+namespace {
+
+// How often a long conversion shows the output as it grows.
+constexpr qint64 kRefreshMilliseconds = 100;
+
+// The length of the longest start of `bytes` that holds whole UTF-8 characters.
+std::size_t WholeCharacters(std::string_view bytes) {
+    std::size_t end = bytes.size();
+    std::size_t back = 0;
+    while (back < 3 && back < end &&
+           (static_cast<unsigned char>(bytes[end - 1 - back]) & 0xC0) == 0x80)
+        ++back;
+    if (back < end) {
+        const auto lead = static_cast<unsigned char>(bytes[end - 1 - back]);
+        const std::size_t needed = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        if (needed > back + 1) return end - 1 - back;
+    }
+    return end;
+}
+
+} // namespace
+
+void MainWindow::ConnectControls() {
+    connect(Check1, &QCheckBox::clicked, this, &MainWindow::Check1_Click);
+    connect(Check2, &QCheckBox::clicked, this, &MainWindow::Check2_Click);
+    connect(Check3, &QCheckBox::clicked, this, &MainWindow::Check3_Click);
+    connect(Check4, &QCheckBox::clicked, this, &MainWindow::Check4_Click);
+    connect(Check5, &QCheckBox::clicked, this, &MainWindow::Check5_Click);
+    connect(Check6, &QCheckBox::clicked, this, &MainWindow::Check6_Click);
+    connect(Option1, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(Text2, &QPlainTextEdit::textChanged, this, &MainWindow::Text2_Change);
+    connect(opn, &QAction::triggered, this, &MainWindow::opn_Click);
+    connect(sv, &QAction::triggered, this, &MainWindow::sv_Click);
+    connect(sa, &QAction::triggered, this, &MainWindow::sa_Click);
+    connect(ex, &QAction::triggered, this, &MainWindow::ex_Click);
+    Text1->installEventFilter(this);
+    Text2->viewport()->installEventFilter(this);
+}
+
+void MainWindow::Form_Load(const PathOptions& paths) {
+    show();
+    SetCaptions(English());
+
+    engine_->Options = EngineOptions{};
+    engine_->Options.EnglishMessages = English();
+    barSearch_ = BarSearch{};
+    convertedSaved_ = true;
+
+    PathOptions located = paths;
+    if (located.ProgramFile.empty()) located.ProgramFile = CurrentProgramFile();
+    engine_->Paths = ResolveVocabularyPaths(located);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        for (const std::string& warning : LoadVocabulary(*engine_))
+            qWarning("vorlen: %s", warning.c_str());
+    } catch (const VocabularyError& error) {
+        QApplication::restoreOverrideCursor();
+        dialogs_->ShowMessage(this, QString(),
+                              QString::fromStdString(DescribeVocabularyError(error, English())));
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    QApplication::restoreOverrideCursor();
+    FocusInput();
+}
+
+bool MainWindow::English() const {
+    return Check2->isChecked();
+}
+
+void MainWindow::FocusInput() {
+    Text1->setFocus();
+}
+
+void MainWindow::Check1_Click() {
+    const int ignore = Check1->isChecked() ? 1 : 0;
+    try {
+        for (const std::string& warning : ReloadVocabulary(*engine_, ignore))
+            qWarning("vorlen: %s", warning.c_str());
+    } catch (const VocabularyError& error) {
+        // The words in use are still those of the other file: say so on the box.
+        Check1->setChecked(ignore == 0);
+        dialogs_->ShowMessage(this, QString(),
+                              QString::fromStdString(DescribeVocabularyError(error, English())));
+    }
+    FocusInput();
+}
+
+void MainWindow::Check2_Click() {
+    SetCaptions(English());
+    engine_->Options.EnglishMessages = English();
+    FocusInput();
+}
+
+void MainWindow::Check3_Click() {
+    engine_->Options.CapsRule = Check3->isChecked() ? 1 : 0;
+    FocusInput();
+}
+
+void MainWindow::Check4_Click() {
+    engine_->Options.BarAfterChange = Check4->isChecked();
+    FocusInput();
+}
+
+void MainWindow::Check5_Click() {
+    engine_->Options.SimilarOnMiss = Check5->isChecked() ? 1 : 0;
+    FocusInput();
+}
+
+void MainWindow::Check6_Click() {
+    const bool on = Check6->isChecked();
+    typing_->SetActive(on);
+    Command1->setEnabled(!on);
+    Command3->setEnabled(!on);
+    FocusInput();
+}
+
+void MainWindow::Option1_Click() {
+    engine_->Options.ChangeMode = "NC";
+    FocusInput();
+}
+
+void MainWindow::Option2_Click() {
+    engine_->Options.ChangeMode = "C";
+    FocusInput();
+}
+
+void MainWindow::Command1_Click() {
+    if (converting_ || !Command1->isEnabled()) return;
+    converting_ = true;
+    settingOutput_ = true;
+    Text2->clear();
+    pendingOutput_.clear();
+    lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    const std::string input = BoxText(Text1).toStdString();
+    ConversionResult result;
+    try {
+        result = ConvertText(*engine_, input, [this](std::string_view piece) {
+            ShowConversionProgress(piece);
+            return true;
+        });
+    } catch (const std::exception& error) {
+        result.Text = BoxText(Text2).toStdString() + pendingOutput_;
+        QApplication::restoreOverrideCursor();
+        dialogs_->ShowMessage(this, QString(), QString::fromUtf8(error.what()));
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    Text2->setPlainText(QString::fromStdString(result.Text));
+    settingOutput_ = false;
+    converting_ = false;
+    QApplication::restoreOverrideCursor();
+
+    if (result.AnnounceEnd) {
+        dialogs_->Beep();
+        dialogs_->ShowMessage(this, QString(), QString::fromStdString(EndMessage(*engine_)));
+    }
+    FocusInput();
+    convertedSaved_ = false;
+}
+
+// The output box grows as the conversion goes, redrawn a few times a second
+// (the conversion holds the window's thread until it ends).
+void MainWindow::ShowConversionProgress(std::string_view piece) {
+    pendingOutput_.append(piece);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - lastRefresh_ < kRefreshMilliseconds) return;
+    lastRefresh_ = now;
+    const std::size_t whole = WholeCharacters(pendingOutput_);
+    QTextCursor end(Text2->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QString::fromUtf8(pendingOutput_.data(), static_cast<qsizetype>(whole)));
+    pendingOutput_.erase(0, whole);
+    Text2->viewport()->repaint();
+}
+
+void MainWindow::Command2_Click() {
+    settingOutput_ = true;
+    Text1->clear();
+    Text2->clear();
+    settingOutput_ = false;
+    if (typing_->Active()) typing_->Restart(true);
+    engine_->CurrentWord.clear();
+    engine_->CurrentChar.clear();
+    FocusInput();
+}
+
+void MainWindow::Command3_Click() {
+    if (!Command3->isEnabled()) return;
+    const QString text = BoxText(Text2);
+    if (barSearch_.position <= 0) barSearch_.position = 1;
+    if (text.isEmpty()) return;
+    const qsizetype bar = FindNextBar(barSearch_, text);
+    if (bar < 0) {
+        dialogs_->ShowMessage(this, QString(), EndOfTextMessage(English()));
+        return;
+    }
+    Text2->setFocus();
+    QTextCursor cursor = Text2->textCursor();
+    cursor.setPosition(static_cast<int>(bar));
+    cursor.setPosition(static_cast<int>(bar + 1), QTextCursor::KeepAnchor);
+    Text2->setTextCursor(cursor);
+}
+
+void MainWindow::Command4_Click() {
+    dialogs_->ShowMessage(this, InstructionsTitle(English()), InstructionsText(English()));
+    FocusInput();
+}
+
+} // namespace vorlen::ui

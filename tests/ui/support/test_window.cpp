@@ -1,0 +1,136 @@
+#include "support/test_window.h"
+
+#include "conversion/text_driver.h"
+#include "vocabulary/cp1252.h"
+#include "vocabulary/vocabulary_file.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTextCursor>
+#include <vector>
+
+namespace vorlen::test {
+
+QStringList DefaultWords() {
+    return {u"casa"_s,  u"vez"_s,   u"ves"_s,   u"ya"_s,   u"hay"_s,   u"ay"_s,
+            u"si"_s,    u"sí"_s,    u"haber"_s, u"a"_s,    u"ver"_s,   u"año"_s,
+            u"niño"_s,  u"hola"_s,  u"el"_s,    u"la"_s,   u"de"_s,    u"y"_s,
+            u"mundo"_s, u"llano"_s, u"perro"_s, u"gato"_s, u"jardín"_s};
+}
+
+void WriteVocabulary(const QString& path, const QStringList& words) {
+    std::vector<std::string> lines(30);
+    for (const QString& word : words) {
+        const std::string bytes = *Utf8ToCp1252(word.toStdString());
+        const int line = bytes[0] == "ñ"_w[0] ? 26 : bytes[0] - 'a';
+        std::string& text = lines[static_cast<std::size_t>(line)];
+        if (text.empty()) text = "|";
+        text += bytes + "|";
+    }
+    WriteVocabularyLines(path.toStdString(), lines);
+}
+
+TestWindow::TestWindow(const QStringList& words) {
+    WriteVocabulary(dir_.filePath(QStringLiteral("spanall.txt")), words);
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    dialogs_ = dialogs.get();
+    window_ = std::make_unique<ui::MainWindow>(std::move(dialogs));
+    window_->Form_Load(Paths());
+}
+
+TestWindow::~TestWindow() = default;
+
+PathOptions TestWindow::Paths() const {
+    PathOptions paths;
+    paths.Vocabulary = dir_.filePath(QStringLiteral("spanall.txt")).toStdString();
+    paths.DataDirectory = dir_.filePath(QStringLiteral("data")).toStdString();
+    return paths;
+}
+
+void TestWindow::Click(const char* control) {
+    auto* button = Get<QAbstractButton>(control);
+    QVERIFY2(button != nullptr, control);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestWindow::Trigger(const char* menuItem) {
+    auto* action = window_->findChild<QAction*>(QString::fromLatin1(menuItem));
+    QVERIFY2(action != nullptr, menuItem);
+    action->trigger();
+}
+
+Engine ReferenceEngine(const PathOptions& paths, const EngineOptions& options) {
+    Engine engine;
+    engine.Paths = ResolveVocabularyPaths(paths);
+    LoadVocabulary(engine);
+    if (options.IgnoreDiacritics == 1) ReloadVocabulary(engine, 1);
+    engine.Options = options;
+    return engine;
+}
+
+QString ReferenceConversion(const PathOptions& paths, const EngineOptions& options,
+                            const QString& input) {
+    Engine engine = ReferenceEngine(paths, options);
+    return QString::fromStdString(ConvertText(engine, input.toStdString()).Text);
+}
+
+namespace {
+
+void SendKey(QWidget* widget, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c == u'\b')
+            SendKey(widget, Qt::Key_Backspace, c);
+        else if (c == u'\n')
+            SendKey(widget, Qt::Key_Return, QStringLiteral("\r"));
+        else if (c == u' ')
+            SendKey(widget, Qt::Key_Space, c);
+        else if (c.unicode() < 0x80 && c.isLetter())
+            SendKey(widget, Qt::Key_A + (c.toUpper().unicode() - u'A'), c);
+        else
+            SendKey(widget, 0, c);
+    }
+}
+
+void PressBackspace(QWidget* widget) {
+    SendKey(widget, Qt::Key_Backspace, QStringLiteral("\b"));
+}
+
+void ClickCharacter(QPlainTextEdit* box, int index) {
+    QTextCursor cursor(box->document());
+    cursor.setPosition(index);
+    const QRect before = box->cursorRect(cursor);
+    cursor.setPosition(index + 1);
+    const QRect after = box->cursorRect(cursor);
+    const QPoint middle((before.center().x() + after.center().x()) / 2, before.center().y());
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+QString ReadFile(const QString& path) {
+    return QString::fromUtf8(ReadBytes(path));
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+} // namespace vorlen::test

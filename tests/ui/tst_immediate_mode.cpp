@@ -1,0 +1,98 @@
+// Immediate mode: words typed into the input box are replaced by their
+// converted form as soon as the character after them is typed.
+#include "support/test_window.h"
+
+#include <QTest>
+#include <QTextCursor>
+
+using namespace vorlen;
+using namespace vorlen::test;
+
+namespace {
+
+// What the typing leaves once every Backspace has taken its character away.
+QString Typed(const QString& keys) {
+    QString text;
+    for (const QChar c : keys)
+        if (c == u'\b')
+            text.chop(1);
+        else
+            text += c;
+    return text;
+}
+
+void MoveCaret(QPlainTextEdit* box, QTextCursor::MoveOperation where) {
+    QTextCursor cursor = box->textCursor();
+    cursor.movePosition(where);
+    box->setTextCursor(cursor);
+}
+
+} // namespace
+
+class ImmediateModeTest : public QObject {
+    Q_OBJECT
+  private Q_SLOTS:
+    void typedWordsAreConverted_data();
+    void typedWordsAreConverted();
+    void typingElsewhereCutsNothing();
+    void typingGoesOnAfterAnOpenedFile();
+};
+
+void ImmediateModeTest::typedWordsAreConverted_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("keys");
+    QTest::newRow("one word and a space") << QStringList{} << u"kasa "_s;
+    QTest::newRow("punctuation, two spaces, Enter") << QStringList{} << u"hola,  mundo.\nya "_s;
+    QTest::newRow("Spanish letters") << QStringList{} << u"el niño y el año "_s;
+    QTest::newRow("capitals are converted too") << QStringList{} << u"Kasa. Perro gato "_s;
+    QTest::newRow("bar after a change") << QStringList{u"Check4"_s} << u"kasa ves "_s;
+    QTest::newRow("Backspace inside a word") << QStringList{} << u"hola kasx\ba "_s;
+    QTest::newRow("Backspace over a whole word") << QStringList{} << u"hola ves\b\b\bkasa "_s;
+    QTest::newRow("Backspace over ñ") << QStringList{} << u"niñ\bño "_s;
+    QTest::newRow("Backspace over a separator") << QStringList{} << u"kasa ,\bves "_s;
+}
+
+void ImmediateModeTest::typedWordsAreConverted() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, keys);
+    TestWindow t;
+    for (const QString& name : clicks)
+        t.Click(name.toLatin1().constData());
+    t.Click("Check6");
+    TypeText(t.Text1(), keys);
+    // Every word ended with its separator; a separator ends none of the
+    // words that follow it, so the capitals rule protects nothing here.
+    EngineOptions options = t.window().engine().Options;
+    options.CapsRule = 0;
+    QCOMPARE(t.Text1()->toPlainText(), ReferenceConversion(t.Paths(), options, Typed(keys)));
+    QVERIFY(t.Text2()->toPlainText().isEmpty());
+}
+
+void ImmediateModeTest::typingElsewhereCutsNothing() {
+    TestWindow t;
+    t.Click("Check6");
+    TypeText(t.Text1(), u"kasa "_s);
+    const QString first = t.Text1()->toPlainText();
+    MoveCaret(t.Text1(), QTextCursor::Start);
+    TypeText(t.Text1(), u"y "_s);
+    MoveCaret(t.Text1(), QTextCursor::End);
+    TypeText(t.Text1(), u"ves "_s);
+    EngineOptions options = t.window().engine().Options;
+    QCOMPARE(t.Text1()->toPlainText(),
+             u"y "_s + first + ReferenceConversion(t.Paths(), options, u"ves "_s));
+}
+
+void ImmediateModeTest::typingGoesOnAfterAnOpenedFile() {
+    TestWindow t;
+    t.Click("Check6");
+    WriteBytes(t.FilePath(u"in.txt"_s), "hola\r\nmundo");
+    t.dialogs().openAnswers.push_back(t.FilePath(u"in.txt"_s));
+    t.Trigger("opn");
+    TypeText(t.Text1(), u"kasa "_s);
+    QCOMPARE(t.Text1()->toPlainText(),
+             u"hola\nmundo\n"_s +
+                 ReferenceConversion(t.Paths(), t.window().engine().Options, u"kasa "_s));
+}
+
+QTEST_MAIN(ImmediateModeTest)
+#include "tst_immediate_mode.moc"
