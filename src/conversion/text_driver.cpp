@@ -83,11 +83,15 @@ class TextConversion {
 
 ConversionResult ConvertText(Engine& engine, std::string_view input,
                              const ConversionProgress& progress) {
+    // The word pending in immediate mode, if any, outlives the conversion: the
+    // driver only borrows CurrentWord to hand each word to the pipeline.
+    const std::string pendingWord = std::move(engine.CurrentWord);
     engine.SentenceStarted = 0;
     engine.CurrentWord.clear();
     ConversionResult result;
     TextConversion conversion(engine, progress);
     const bool finished = conversion.Run(input);
+    engine.CurrentWord = pendingWord;
     result.Text = conversion.TakeOutput();
     result.AnnounceEnd = finished && CountCharacters(input) > kAnnouncedLength;
     return result;

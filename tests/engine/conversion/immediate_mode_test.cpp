@@ -1,6 +1,7 @@
 // Converting while typing, through a stand-in for the input box, and
 // settling alternatives with a click.
 #include "conversion/immediate_mode.h"
+#include "conversion/text_driver.h"
 #include "conversion/utf8_text.h"
 #include "support/test_vocabulary.h"
 
@@ -78,6 +79,16 @@ TEST(TypeKey, MarksAsTheConvertedTextDoes) {
     box.Type("xqw Kasa kaza casa ");
     // No word is protected by the capitals rule while typing.
     EXPECT_EQ(box.text, "|xqw Casa|Caza caza|casa casa ");
+}
+
+TEST(TypeKey, ConvertingATextKeepsTheWordBeingTyped) {
+    Engine engine = MakeEngine({"casa", "hola"});
+    StartImmediateMode(engine);
+    InputBox box{engine};
+    box.Type("ola ka");
+    EXPECT_EQ(ConvertText(engine, "xqw ola").Text, "|xqw hola");
+    box.Type("sa ");
+    EXPECT_EQ(box.text, "hola casa ");
 }
 
 TEST(TypeKey, DoesNothingOutsideImmediateMode) {

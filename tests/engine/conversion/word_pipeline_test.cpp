@@ -5,6 +5,9 @@
 #include "support/test_vocabulary.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace vorlen {
 namespace {
@@ -126,6 +129,25 @@ TEST(ConvertWord, BarAfterAChangedSingleWord) {
     engine.Options.BarAfterChange = true;
     EXPECT_EQ(Shown(engine, "ola"), "hola|");
     EXPECT_EQ(Shown(engine, "hola"), "hola");
+}
+
+TEST(ConvertWord, OddWordsAlwaysEndWithAResult) {
+    // Accents far from where the respelled verb form puts them, pronoun
+    // endings on almost nothing, single letters, long runs.
+    Engine engine = MakeEngine({"dar", "da", "haz", "ves", "lo", "me"});
+    const std::string longWord(300, 'a');
+    for (const auto& options : {std::pair{0, "NC"}, std::pair{1, "C"}}) {
+        engine.Options.IgnoreDiacritics = options.first;
+        engine.Options.ChangeMode = options.second;
+        for (const std::string& word :
+             std::vector<std::string>{"á", "Á", "ü", "ÁÉÍÓÚÜ", "áéíóúü", "úúúlo", "dálo", "üemelo",
+                                      "ámelosnoslas", "hazás", "ház", "lo", "melo", "nosnos",
+                                      "dámeloselo", "ÉNDÉ", "béndémelo", "x", longWord}) {
+            SCOPED_TRACE(word);
+            const std::string shown = Shown(engine, word);
+            EXPECT_FALSE(shown.empty());
+        }
+    }
 }
 
 } // namespace
