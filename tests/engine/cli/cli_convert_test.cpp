@@ -45,7 +45,8 @@ class CliTest : public ::testing::Test {
         fs::remove_all(dir_);
         fs::create_directories(dir_ / "data");
         test::TestVocabulary vocabulary;
-        vocabulary.words = {"haber", "si", "llano", "hay", "ves", "vez", "casa", "caza", "hola", "árbol", "dijo"};
+        vocabulary.words = {"haber", "si",   "llano", "hay",   "ves", "vez",
+                            "casa",  "caza", "hola",  "árbol", "dijo"};
         WriteVocabularyLines(dir_ / "spanall.txt", test::VocabularyFileLines(vocabulary));
     }
     void TearDown() override { fs::remove_all(dir_); }
