@@ -14,5 +14,7 @@ set(CPACK_GENERATOR "DEB;TGZ")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window asks for Courier New; Liberation Mono stands in for it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -18,10 +18,19 @@
 #include <QRadioButton>
 #include <QTextCursor>
 #include <exception>
+#include <optional>
 
 namespace vorlen::ui {
 
 namespace {
+
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 // How often a long conversion shows the output as it grows.
 constexpr qint64 kRefreshMilliseconds = 100;
@@ -77,17 +86,18 @@ void MainWindow::Form_Load(const PathOptions& paths) {
     PathOptions located = paths;
     if (located.ProgramFile.empty()) located.ProgramFile = CurrentProgramFile();
     engine_->Paths = ResolveVocabularyPaths(located);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        for (const std::string& warning : LoadVocabulary(*engine_))
-            qWarning("vorlen: %s", warning.c_str());
-    } catch (const VocabularyError& error) {
-        QApplication::restoreOverrideCursor();
-        dialogs_->ShowMessage(this, QString(),
-                              QString::fromStdString(DescribeVocabularyError(error, English())));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    std::optional<QString> failure;
+    {
+        WaitCursor wait;
+        try {
+            for (const std::string& warning : LoadVocabulary(*engine_))
+                qWarning("vorlen: %s", warning.c_str());
+        } catch (const VocabularyError& error) {
+            failure = QString::fromStdString(DescribeVocabularyError(error, English()));
+        }
     }
-    QApplication::restoreOverrideCursor();
+    if (failure) dialogs_->ShowMessage(this, QString(), *failure);
     FocusInput();
 }
 
@@ -159,26 +169,28 @@ void MainWindow::Command1_Click() {
     Text2->clear();
     pendingOutput_.clear();
     lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
 
     const std::string input = BoxText(Text1).toStdString();
     ConversionResult result;
-    try {
-        result = ConvertText(*engine_, input, [this](std::string_view piece) {
-            ShowConversionProgress(piece);
-            return true;
-        });
-    } catch (const std::exception& error) {
-        result.Text = BoxText(Text2).toStdString() + pendingOutput_;
-        QApplication::restoreOverrideCursor();
-        dialogs_->ShowMessage(this, QString(), QString::fromUtf8(error.what()));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::optional<QString> failure;
+    {
+        WaitCursor wait;
+        try {
+            result = ConvertText(*engine_, input, [this](std::string_view piece) {
+                ShowConversionProgress(piece);
+                return true;
+            });
+        } catch (const std::exception& error) {
+            // What was converted stays on view.
+            result.Text = BoxText(Text2).toStdString() + pendingOutput_;
+            failure = QString::fromUtf8(error.what());
+        }
+        Text2->setPlainText(QString::fromStdString(result.Text));
     }
-    Text2->setPlainText(QString::fromStdString(result.Text));
     settingOutput_ = false;
     converting_ = false;
-    QApplication::restoreOverrideCursor();
 
+    if (failure) dialogs_->ShowMessage(this, QString(), *failure);
     if (result.AnnounceEnd) {
         dialogs_->Beep();
         dialogs_->ShowMessage(this, QString(), QString::fromStdString(EndMessage(*engine_)));
