@@ -1,7 +1,6 @@
-// The buttons (Convert, Clear, Find next bar, Instructions) and choosing an
-// alternative by clicking in the converted text.
+// Convert, Find next bar, and choosing an alternative by clicking in the
+// converted text.
 #include "support/test_window.h"
-#include "ui/messages.h"
 
 #include <QCheckBox>
 #include <QTest>
@@ -38,8 +37,6 @@ class ConversionTest : public QObject {
     void findNextBarWalksFromBarToBar();
     void findNextBarInAnEmptyTextDoesNothing();
     void findNextBarGoesOnInANewText();
-    void instructionsFollowTheLanguage_data();
-    void instructionsFollowTheLanguage();
 };
 
 void ConversionTest::convertAgreesWithTheEngine_data() {
@@ -175,30 +172,6 @@ void ConversionTest::findNextBarGoesOnInANewText() {
     t.Text2()->setPlainText(u"|ay"_s);
     QCOMPARE(FindNext(t), -1);
     QCOMPARE(FindNext(t), 0);
-}
-
-void ConversionTest::instructionsFollowTheLanguage_data() {
-    QTest::addColumn<bool>("english");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("addingWords");
-    // The Spanish text runs the paragraph on adding words straight on; the
-    // English one starts it on a new line.
-    QTest::newRow("Spanish") << false << u"Instrucciones"_s
-                             << u"texto convertido. Palabras se pueden agregar"_s;
-    QTest::newRow("English") << true << u"Instructions"_s
-                             << u"converted text.\nWords can be added to "_s;
-}
-
-void ConversionTest::instructionsFollowTheLanguage() {
-    QFETCH(bool, english);
-    QFETCH(QString, title);
-    QFETCH(QString, addingWords);
-    TestWindow t;
-    if (english) t.Click("Check2");
-    t.Click("Command4");
-    QCOMPARE(t.dialogs().messages.size(), 1);
-    QCOMPARE(t.dialogs().messages[0].title, title);
-    QVERIFY(t.dialogs().messages[0].text.contains(addingWords));
 }
 
 QTEST_MAIN(ConversionTest)

@@ -36,7 +36,6 @@ class FileMenuTest : public QObject {
     void saveWritesTheOpenedFileThenTheLastName();
     void spanishLettersComeBackAsTheyWereRead_data();
     void spanishLettersComeBackAsTheyWereRead();
-    void saveWithoutConvertedTextSaysSo();
     void failedSaveIsReportedEvenAfterAnOpen();
     void exitAnswers_data();
     void exitAnswers();
@@ -135,19 +134,6 @@ void FileMenuTest::spanishLettersComeBackAsTheyWereRead() {
     t.Text2()->setPlainText(converted);
     t.Trigger("sv");
     QCOMPARE(ReadBytes(path), saved);
-}
-
-void FileMenuTest::saveWithoutConvertedTextSaysSo() {
-    TestWindow t;
-    t.Trigger("sv");
-    t.Click("Check2");
-    t.Trigger("sa");
-    QCOMPARE(t.dialogs().saveDialogs, 0);
-    QCOMPARE(t.dialogs().messages.size(), 2);
-    QCOMPARE(t.dialogs().messages[0].text,
-             u"No hay ningún texto en la caja de texto convertido para ahorrar."_s);
-    QCOMPARE(t.dialogs().messages[1].text,
-             u"There is no text in the converted text box to save."_s);
 }
 
 void FileMenuTest::failedSaveIsReportedEvenAfterAnOpen() {
