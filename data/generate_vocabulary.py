@@ -437,10 +437,23 @@ def vocabulary_line_of(word: str) -> int | None:
     return LINE_OF_INITIAL.get(word[0].lower())
 
 
+def is_symbol(word: str, forms: set[str]) -> bool:
+    """A capital letter alone (C, I, N: chemical symbols, letter names) or a
+    capitalised two-letter entry that repeats a small word (Fe, No, Ya): these are
+    symbols and abbreviations, not the words a person writes, and as stems they
+    let the inflection rules take "Iano" for a form of "I" and "Yano" for one of
+    "Ya", so that "yano" came out as yano|llano|iano. A capital at the start of a
+    sentence needs no entry of its own. Measured on the misspellings and the
+    running text: no change to any figure."""
+    if not word[0].isupper():
+        return False
+    return len(word) == 1 or (len(word) == 2 and word.lower() in forms)
+
+
 def build_lines(forms: set[str]) -> list[list[str]]:
     lines: list[list[str]] = [[] for _ in range(VOCABULARY_LINES)]
     for word in forms:
-        if not word or not set(word) <= LETTERS:
+        if not word or not set(word) <= LETTERS or is_symbol(word, forms):
             continue
         index = vocabulary_line_of(word)
         if index is not None:

@@ -182,6 +182,11 @@ class FileLayoutTest(unittest.TestCase):
         self.assertEqual(lines[26], ["ñandú", "Ñuñoa"])
         self.assertEqual(sum(len(words) for words in lines), 8)  # ü words and non-letters dropped
 
+    def test_symbols_are_left_out_but_names_and_abbreviations_stay(self):
+        lines = gv.build_lines({"I", "i", "Ya", "ya", "Fe", "fe", "Ud", "Dr", "CD", "Iano", "Yago", "y"})
+        kept = sorted(word for line in lines for word in line)
+        self.assertEqual(kept, ["CD", "Dr", "Iano", "Ud", "Yago", "fe", "i", "y", "ya"])
+
     def test_dictionary_order(self):
         words = ["cazo", "Casa", "cañón", "casá", "casa", "canción", "caso", "cánula", "cama"]
         self.assertEqual(
