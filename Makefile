@@ -1,7 +1,7 @@
 # The two commands of the README:
 #   make run    installs what is missing, builds, and starts the window
 #   make test   installs what is missing, builds, and runs every test
-# Other targets: build, install-deps, bench, quality, clean.
+# Other targets: build, install-deps, screenshot, bench, quality, clean.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -18,7 +18,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SANITIZE_DIR ?= build-sanitize
 
 .PHONY: run test build configure install-deps install-bench-deps bench quality clean \
-        check-sanitize build-sanitize
+        check-sanitize build-sanitize screenshot
 
 install-deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -67,7 +67,7 @@ run: build
 	@if [ -x $(BUILD_DIR)/src/ui/vorlen ]; then \
 	    if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	        echo "No display found: the window needs a desktop session."; \
-	        echo "Without one, try: printf 'aber si yano ay ves\\n' | $(BUILD_DIR)/src/cli/vorlen-cli"; \
+	        printf '%s\n' "Without one, try: printf 'aber si yano ay ves\\n' | $(BUILD_DIR)/src/cli/vorlen-cli"; \
 	        exit 1; \
 	    fi; \
 	    $(BUILD_DIR)/src/ui/vorlen; \
@@ -75,6 +75,12 @@ run: build
 	    echo "The window is not built yet; converting a sample text with vorlen-cli:"; \
 	    printf 'aber si yano ay ves\n' | $(BUILD_DIR)/src/cli/vorlen-cli; \
 	fi
+
+# The window after converting a sample text, drawn without a display, for the README.
+screenshot: build
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/ui/vorlen-screenshot docs/screenshot.png \
+	    data/spanall.txt
+	@echo "Wrote docs/screenshot.png"
 
 bench: install-bench-deps build
 	$(BUILD_DIR)/bench/bench_speed

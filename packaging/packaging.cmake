@@ -1,8 +1,10 @@
 # Desktop integration and the Debian package (cpack -G DEB in the build tree).
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorlen.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorlen.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+if(VORLEN_BUILD_UI)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorlen.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorlen.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
 
 set(CPACK_PACKAGE_NAME vorlen)
 set(CPACK_PACKAGE_VENDOR "Vorlen")

@@ -16,9 +16,10 @@ class Dialogs {
     virtual ~Dialogs() = default;
 
     // The chosen file's full path, or nothing when the user cancelled.
-    // `current` is the file name remembered from the last confirmed dialog.
-    virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& current) = 0;
-    virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& current) = 0;
+    // `start` is the file name remembered from the last confirmed dialog, or
+    // before the first one the folder where the dialog opens.
+    virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& start) = 0;
+    virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& start) = 0;
 
     // A message with an OK button; an empty title leaves the program's name.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;

@@ -10,15 +10,6 @@
 
 namespace vorlen::ui {
 
-namespace {
-
-bool IsWordLetter(QChar c) {
-    static const QString letters = QString::fromStdString(Cp1252ToUtf8(kLetterSet));
-    return letters.contains(c);
-}
-
-} // namespace
-
 ImmediateTyping::ImmediateTyping(Engine& engine, QPlainTextEdit* box)
     : QObject(box), engine_(engine), box_(box) {
     connect(box_->document(), &QTextDocument::contentsChanged, this,

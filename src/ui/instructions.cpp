@@ -13,22 +13,29 @@ namespace {
 
 constexpr char16_t kQuote = u'"';
 
-// The author's postal address, four lines, printed under the invitation to
-// send a donation.
-constexpr std::array<const char16_t*, 4> kAuthorAddress = {
-    u"Vorlen",
-    u"Apartado de correos 000",
-    u"00000 (ciudad)",
-    u"(país)",
+// The donation paragraph invites support of the project; its four lines name
+// the project and how to reach its maintainers.
+constexpr std::array<const char16_t*, 4> kSpanishContact = {
+    u"Proyecto Vorlen",
+    u"un programa libre para el español escrito de oído",
+    u"mantenedores del proyecto Vorlen",
+    u"a través del registro de incidencias del proyecto",
+};
+constexpr std::array<const char16_t*, 4> kEnglishContact = {
+    u"The Vorlen project",
+    u"a free program for Spanish written by ear",
+    u"the Vorlen project's maintainers",
+    u"through the project's issue tracker",
 };
 
 QString Quoted(const QString& s) {
     return kQuote + s + kQuote;
 }
 
-QString DonationParagraph(const QString& invitation) {
+QString DonationParagraph(const QString& invitation,
+                          const std::array<const char16_t*, 4>& contact) {
     QString text = invitation + u"\n\n"_s;
-    for (const char16_t* line : kAuthorAddress)
+    for (const char16_t* line : contact)
         text += QString::fromUtf16(line) + u'\n';
     return text + u'\n';
 }
@@ -50,8 +57,9 @@ QString SpanishInstructions() {
     t += u"(o spanallnoac.txt sin acentos etc.), y se debe escribir la barra | antes y después "
          u"para "_s;
     t += u"separarlas: |uno|dos|tres|\n\n"_s;
-    t += DonationParagraph(u"Si este programa le sirve, le invitamos a enviar un donativo al "
-                           u"autor, a esta dirección:"_s);
+    t += DonationParagraph(u"Si este programa le sirve, le invitamos a apoyar el proyecto: "
+                           u"envíe sus correcciones, palabras nuevas y sugerencias a:"_s,
+                           kSpanishContact);
     t += u"El creador de este programa no asume responsabilidad de su uso."_s;
     return t;
 }
@@ -71,8 +79,9 @@ QString EnglishInstructions() {
     t += u"vocabulary file spanall.txt (or without accents etc. to spanallnoac.txt), separating "
          u"the words with bars |: "_s;
     t += u" |one|two|three|\n\n"_s;
-    t += DonationParagraph(u"If this program is useful to you, you are invited to send a "
-                           u"donation to the author at this address:"_s);
+    t += DonationParagraph(u"If this program is useful to you, you are invited to support the "
+                           u"project: send your corrections, new words and suggestions to:"_s,
+                           kEnglishContact);
     t += u"The creator of this program doesn't assume responsibility for its use."_s;
     return t;
 }

@@ -3,12 +3,13 @@
 #include "vocabulary/paths.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlen"));
     QApplication::setDesktopFileName(QStringLiteral("vorlen"));
     vorlen::ui::MainWindow window;
-    window.Form_Load(vorlen::PathOptions{});
+    if (!window.Form_Load(vorlen::PathOptions{})) return EXIT_FAILURE;
     return QApplication::exec();
 }

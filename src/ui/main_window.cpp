@@ -13,10 +13,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTextCursor>
+#include <algorithm>
+#include <climits>
 #include <exception>
 #include <optional>
 
@@ -26,14 +31,15 @@ namespace {
 
 class WaitCursor {
   public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    explicit WaitCursor(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// How often a long conversion shows the output as it grows.
-constexpr qint64 kRefreshMilliseconds = 100;
+// How often a long conversion shows the output as it grows and lets the
+// window handle its events.
+constexpr qint64 kRefreshMilliseconds = 50;
 
 // The length of the longest start of `bytes` that holds whole UTF-8 characters.
 std::size_t WholeCharacters(std::string_view bytes) {
@@ -74,7 +80,7 @@ void MainWindow::ConnectControls() {
     Text2->viewport()->installEventFilter(this);
 }
 
-void MainWindow::Form_Load(const PathOptions& paths) {
+bool MainWindow::Form_Load(const PathOptions& paths) {
     show();
     SetCaptions(English());
 
@@ -89,7 +95,7 @@ void MainWindow::Form_Load(const PathOptions& paths) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     std::optional<QString> failure;
     {
-        WaitCursor wait;
+        WaitCursor wait(Qt::WaitCursor);
         try {
             for (const std::string& warning : LoadVocabulary(*engine_))
                 qWarning("vorlen: %s", warning.c_str());
@@ -97,8 +103,14 @@ void MainWindow::Form_Load(const PathOptions& paths) {
             failure = QString::fromStdString(DescribeVocabularyError(error, English()));
         }
     }
-    if (failure) dialogs_->ShowMessage(this, QString(), *failure);
+    if (failure) {
+        // Without its words the window could convert nothing.
+        dialogs_->ShowMessage(this, QString(), *failure);
+        close();
+        return false;
+    }
     FocusInput();
+    return true;
 }
 
 bool MainWindow::English() const {
@@ -164,21 +176,22 @@ void MainWindow::Option2_Click() {
 
 void MainWindow::Command1_Click() {
     if (converting_ || !Command1->isEnabled()) return;
-    converting_ = true;
+    const QString input = BoxText(Text1);
+    qsizetype words = 0;
+    for (qsizetype k = 0; k < input.size(); ++k)
+        if (IsWordLetter(input[k]) && (k == 0 || !IsWordLetter(input[k - 1]))) ++words;
+
     settingOutput_ = true;
     Text2->clear();
     pendingOutput_.clear();
-    lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
-
-    const std::string input = BoxText(Text1).toStdString();
+    SetConverting(true, words);
     ConversionResult result;
     std::optional<QString> failure;
     {
-        WaitCursor wait;
+        WaitCursor wait(Qt::BusyCursor);
         try {
-            result = ConvertText(*engine_, input, [this](std::string_view piece) {
-                ShowConversionProgress(piece);
-                return true;
+            result = ConvertText(*engine_, input.toStdString(), [this](std::string_view piece) {
+                return ShowConversionProgress(piece);
             });
         } catch (const std::exception& error) {
             // What was converted stays on view.
@@ -187,8 +200,8 @@ void MainWindow::Command1_Click() {
         }
         Text2->setPlainText(QString::fromStdString(result.Text));
     }
+    SetConverting(false, 0);
     settingOutput_ = false;
-    converting_ = false;
 
     if (failure) dialogs_->ShowMessage(this, QString(), *failure);
     if (result.AnnounceEnd) {
@@ -197,21 +210,43 @@ void MainWindow::Command1_Click() {
     }
     FocusInput();
     convertedSaved_ = false;
+    if (closeAfterConversion_) {
+        closeAfterConversion_ = false;
+        close();
+    }
 }
 
-// The output box grows as the conversion goes, redrawn a few times a second
-// (the conversion holds the window's thread until it ends).
-void MainWindow::ShowConversionProgress(std::string_view piece) {
+// While converting, the controls that reach the engine or the boxes are off
+// and the progress bar shows how many words are done.
+void MainWindow::SetConverting(bool on, qsizetype words) {
+    converting_ = on;
+    stopConversion_ = false;
+    centralWidget()->setEnabled(!on);
+    menuBar()->setEnabled(!on);
+    progress_->setRange(0, static_cast<int>(std::min<qsizetype>(words, INT_MAX)));
+    progress_->setValue(0);
+    statusBar()->setVisible(on);
+    lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
+    if (on) QCoreApplication::processEvents();
+}
+
+// The output box grows as the conversion goes; a few times a second the
+// window handles its events, so it can be moved, redrawn or closed.
+bool MainWindow::ShowConversionProgress(std::string_view piece) {
     pendingOutput_.append(piece);
+    const QString text = QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size()));
+    if (std::any_of(text.begin(), text.end(), IsWordLetter))
+        progress_->setValue(std::min(progress_->value() + 1, progress_->maximum()));
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (now - lastRefresh_ < kRefreshMilliseconds) return;
+    if (now - lastRefresh_ < kRefreshMilliseconds) return !stopConversion_;
     lastRefresh_ = now;
     const std::size_t whole = WholeCharacters(pendingOutput_);
     QTextCursor end(Text2->document());
     end.movePosition(QTextCursor::End);
     end.insertText(QString::fromUtf8(pendingOutput_.data(), static_cast<qsizetype>(whole)));
     pendingOutput_.erase(0, whole);
-    Text2->viewport()->repaint();
+    QCoreApplication::processEvents();
+    return !stopConversion_;
 }
 
 void MainWindow::Command2_Click() {

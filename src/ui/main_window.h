@@ -18,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -40,8 +41,10 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     // Start-up: shows the window, sets the captions and the engine's defaults,
-    // loads the vocabulary and gives the input box the focus.
-    void Form_Load(const PathOptions& paths);
+    // loads the vocabulary and gives the input box the focus. When the
+    // vocabulary cannot be loaded, says so, closes the window and returns false:
+    // the program ends.
+    bool Form_Load(const PathOptions& paths);
 
     const Engine& engine() const { return *engine_; }
     bool ConvertedSaved() const { return convertedSaved_; }
@@ -80,7 +83,9 @@ class MainWindow : public QMainWindow {
     bool English() const;
     void FocusInput();
     bool Text1_KeyPress(QEvent* event);
-    void ShowConversionProgress(std::string_view piece);
+    bool ShowConversionProgress(std::string_view piece);
+    void SetConverting(bool on, qsizetype words);
+    QString DialogStart() const;
     SaveOutcome Save(bool askForName);
     void ReportFileError(int errorNumber);
     bool OfferToSaveBeforeExit();
@@ -116,14 +121,19 @@ class MainWindow : public QMainWindow {
     bool convertedSaved_ = true;
     // Set while the window itself rewrites the output box.
     bool settingOutput_ = false;
+    // A conversion holds the engine until it ends; the window stays responsive
+    // meanwhile, with every control that could reach the engine disabled.
     bool converting_ = false;
+    bool stopConversion_ = false;
+    bool closeAfterConversion_ = false;
+    QProgressBar* progress_ = nullptr;
     // Whether the last open read its file through (a failed save clears it too,
     // so that every failed save is reported).
     bool openCompleted_ = false;
     BarSearch barSearch_;
     // The file name of the last confirmed file dialog (full path).
     QString fileName_;
-    TextEncoding fileEncoding_ = TextEncoding::Utf8;
+    TextFormat fileFormat_;     // of the last file opened: saves are written in it
     std::string pendingOutput_; // converted bytes not yet shown
     qint64 lastRefresh_ = 0;
 };

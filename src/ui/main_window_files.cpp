@@ -1,5 +1,6 @@
 // The File menu: opening a text into the input box, saving the converted text,
 // and leaving with the offer to save it.
+#include "engine/engine.h"
 #include "ui/captions.h"
 #include "ui/immediate_typing.h"
 #include "ui/main_window.h"
@@ -22,7 +23,7 @@ QString FullPath(const QString& path) {
 
 void MainWindow::opn_Click() {
     openCompleted_ = false;
-    const auto chosen = dialogs_->ChooseFileToOpen(this, fileName_);
+    const auto chosen = dialogs_->ChooseFileToOpen(this, DialogStart());
     if (!chosen) return;
     fileName_ = FullPath(*chosen);
     const ReadTextResult read = ReadTextFile(fileName_);
@@ -32,7 +33,7 @@ void MainWindow::opn_Click() {
         return;
     }
     Text1->setPlainText(read.text);
-    fileEncoding_ = read.encoding;
+    fileFormat_ = read.format;
     openCompleted_ = true;
     setWindowTitle(FileWindowTitle(fileName_));
     if (typing_->Active()) typing_->Restart(true);
@@ -47,25 +48,34 @@ SaveOutcome MainWindow::sa_Click() {
     return Save(true);
 }
 
+// Every failed save is reported: `openCompleted_` only silences the errors of
+// an open that had already read its file.
 SaveOutcome MainWindow::Save(bool askForName) {
+    openCompleted_ = false;
     const QString text = BoxText(Text2);
     if (text.isEmpty()) {
         dialogs_->ShowMessage(this, QString(), NoTextToSaveMessage(English()));
         return SaveOutcome::NothingToSave;
     }
-    openCompleted_ = false;
     if (askForName || fileName_.isEmpty()) {
-        const auto chosen = dialogs_->ChooseFileToSave(this, fileName_);
+        const auto chosen = dialogs_->ChooseFileToSave(this, DialogStart());
         if (!chosen) return SaveOutcome::Cancelled;
         fileName_ = FullPath(*chosen);
     }
-    if (const int error = WriteTextFile(fileName_, text, fileEncoding_); error != 0) {
+    if (const int error = WriteTextFile(fileName_, text, fileFormat_); error != 0) {
         ReportFileError(error);
         return SaveOutcome::Failed;
     }
     convertedSaved_ = true;
     setWindowTitle(FileWindowTitle(fileName_));
     return SaveOutcome::Saved;
+}
+
+// The remembered file name; before the first dialog, the data directory (the
+// process's current directory is never changed).
+QString MainWindow::DialogStart() const {
+    if (!fileName_.isEmpty()) return fileName_;
+    return QString::fromStdString(engine_->Paths.DataDirectory.string());
 }
 
 void MainWindow::ReportFileError(int errorNumber) {
@@ -80,6 +90,13 @@ void MainWindow::ex_Click() {
 // The window's close button and the Exit item both come here, so converted
 // text is never thrown away without the offer to save it.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (converting_) {
+        // The conversion stops first; the offer to save follows.
+        stopConversion_ = true;
+        closeAfterConversion_ = true;
+        event->ignore();
+        return;
+    }
     if (OfferToSaveBeforeExit())
         event->accept();
     else

@@ -1,9 +1,11 @@
 // Building the window: its controls, their fonts and arrangement, the menu,
 // the tab order and the captions.
 #include "engine/engine.h"
+#include "ui/bar_marks.h"
 #include "ui/captions.h"
 #include "ui/immediate_typing.h"
 #include "ui/main_window.h"
+#include "ui/window_font.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -11,8 +13,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -23,13 +27,6 @@ namespace {
 // The window was drawn in twips; 15 of them make a pixel at 96 dots an inch.
 constexpr int Px(int twips) {
     return twips / 15;
-}
-
-QFont WindowFont(double points) {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(points);
-    return font;
 }
 
 template <typename Control>
@@ -104,6 +101,13 @@ void MainWindow::CreateControls() {
     Label2 = Make<QLabel>(form, "Label2");
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
+    new BarHighlighter(Text2->document());
+
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("progress"));
+    statusBar()->addPermanentWidget(progress_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->hide();
 }
 
 void MainWindow::CreateMenu() {

@@ -11,18 +11,18 @@ namespace {
 
 class QtDialogs final : public Dialogs {
   public:
-    std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& current) override {
+    std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& start) override {
         QString selected = TextFileFilter().section(QStringLiteral(";;"), 0, 0);
         const QString path =
-            QFileDialog::getOpenFileName(parent, QString(), current, TextFileFilter(), &selected);
+            QFileDialog::getOpenFileName(parent, QString(), start, TextFileFilter(), &selected);
         if (path.isEmpty()) return std::nullopt;
         return path;
     }
 
-    std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& current) override {
+    std::optional<QString> ChooseFileToSave(QWidget* parent, const QString& start) override {
         QString selected = TextFileFilter().section(QStringLiteral(";;"), 0, 0);
         const QString path =
-            QFileDialog::getSaveFileName(parent, QString(), current, TextFileFilter(), &selected);
+            QFileDialog::getSaveFileName(parent, QString(), start, TextFileFilter(), &selected);
         if (path.isEmpty()) return std::nullopt;
         return path;
     }

@@ -1,5 +1,8 @@
 #include "ui/text_box.h"
 
+#include "engine/engine.h"
+#include "vocabulary/cp1252.h"
+
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -32,6 +35,11 @@ qsizetype ReplaceBoxText(QPlainTextEdit* box, const QString& text) {
     cursor.insertText(text.mid(start, text.size() - end - start));
     cursor.endEditBlock();
     return start;
+}
+
+bool IsWordLetter(QChar c) {
+    static const QString letters = QString::fromStdString(Cp1252ToUtf8(kLetterSet));
+    return letters.contains(c);
 }
 
 void PlaceCaret(QPlainTextEdit* box, qsizetype position) {

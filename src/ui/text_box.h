@@ -16,6 +16,9 @@ QString BoxText(const QPlainTextEdit* box);
 // the position where the change begins (the length of the common start).
 qsizetype ReplaceBoxText(QPlainTextEdit* box, const QString& text);
 
+// True for the letters words are made of (the engine's letter set).
+bool IsWordLetter(QChar c);
+
 // Puts the caret at `position` with nothing selected.
 void PlaceCaret(QPlainTextEdit* box, qsizetype position);
 

@@ -1,5 +1,6 @@
-// Renders the window, converted sample text included, for the documentation:
+// Renders the window after converting a sample text, for the README:
 //   vorlen-screenshot OUT.png [VOCABULARY]
+// (`make screenshot` writes docs/screenshot.png with the shipped vocabulary).
 #include "support/scripted_dialogs.h"
 #include "ui/main_window.h"
 #include "vocabulary/paths.h"
@@ -22,10 +23,11 @@ int main(int argc, char** argv) {
     if (argc > 2) paths.Vocabulary = argv[2];
 
     vorlen::ui::MainWindow window(std::make_unique<vorlen::test::ScriptedDialogs>());
-    window.Form_Load(paths);
+    if (!window.Form_Load(paths)) return 1;
     window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
         ->setPlainText(QStringLiteral("aber si yano ay ves. Kiero ke me digas si bas a benir "
-                                      "mañana o si te kedas en kasa."));
+                                      "mañana\no si te kedas en kasa. Nesesito la kompiutadora "
+                                      "del maistro."));
     window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "vorlen-screenshot: cannot write %s\n", argv[1]);

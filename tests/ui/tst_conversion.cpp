@@ -1,9 +1,15 @@
-// Convert, Find next bar, and choosing an alternative by clicking in the
-// converted text.
+// Convert, Find next bar, choosing an alternative by clicking in the converted
+// text, and the colours of the marks.
 #include "support/test_window.h"
+#include "ui/bar_marks.h"
 
-#include <QCheckBox>
+#include <QApplication>
+#include <QProgressBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+#include <utility>
 
 using namespace vorlen;
 using namespace vorlen::test;
@@ -17,8 +23,7 @@ int FindNext(TestWindow& t) {
     t.Click("Command3");
     if (t.dialogs().messages.size() != shown) return -1;
     const QTextCursor cursor = t.Text2()->textCursor();
-    if (cursor.selectionEnd() - cursor.selectionStart() != 1) return -2;
-    if (cursor.selectedText() != u"|"_s) return -3;
+    if (cursor.selectedText() != u"|"_s) return -2;
     return cursor.selectionStart();
 }
 
@@ -27,76 +32,83 @@ int FindNext(TestWindow& t) {
 class ConversionTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void convertAgreesWithTheEngine_data();
     void convertAgreesWithTheEngine();
     void longTextsEndWithBeepAndMessage_data();
     void longTextsEndWithBeepAndMessage();
+    void closingWhileConvertingStopsThenOffersTheSave();
     void clickChoosesAnAlternative_data();
     void clickChoosesAnAlternative();
     void choosingMarksTheTextUnsaved();
     void findNextBarWalksFromBarToBar();
-    void findNextBarInAnEmptyTextDoesNothing();
-    void findNextBarGoesOnInANewText();
+    void marksAreFoundByKind();
+    void marksAreColouredInTheOutputBox();
 };
 
 void ConversionTest::convertAgreesWithTheEngine_data() {
     QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("input");
-    const QString text = u"aber si yano ay ves. Kasa de Perro, 3 Gato\nel ninio y el añyo"_s;
-    QTest::newRow("defaults") << QStringList{} << text;
-    QTest::newRow("capitals rule off") << QStringList{u"Check3"_s} << text;
-    QTest::newRow("bar after a change") << QStringList{u"Check4"_s} << text;
-    QTest::newRow("change mode C") << QStringList{u"Option2"_s} << text;
-    QTest::newRow("no diacritics") << QStringList{u"Check1"_s} << text;
-    QTest::newRow("empty text") << QStringList{} << QString();
+    QTest::newRow("defaults") << QStringList{};
+    QTest::newRow("no diacritics: the other vocabulary") << QStringList{u"Check1"_s};
 }
 
 void ConversionTest::convertAgreesWithTheEngine() {
+    // A long text: the window handles its events while converting (a timer
+    // fires), with the controls greyed, the progress shown and Convert not
+    // re-entered.
     QFETCH(QStringList, clicks);
-    QFETCH(QString, input);
     TestWindow t;
-    for (const QString& name : clicks)
-        t.Click(name.toLatin1().constData());
-    t.Text1()->setPlainText(input);
-    t.Click("Command1");
-    const QString expected = ReferenceConversion(t.Paths(), t.window().engine().Options, input);
-    QCOMPARE(t.Text2()->toPlainText(), expected);
-    QCOMPARE(t.Text1()->toPlainText(), input);
-    QVERIFY(t.dialogs().messages.isEmpty());
+    t.Click(clicks);
+    const QString input = u"aber si yano ay ves. Kasa de Perro, 3 Gato\nel ninio y el añyo "_s;
+    bool fired = false;
+    QTimer::singleShot(0, &t.window(), [&] {
+        fired = true;
+        QVERIFY(!t.Get<QWidget>("Command1")->isEnabled() && !t.Text2()->isEnabled());
+        QVERIFY(t.Get<QProgressBar>("progress")->isVisible());
+        QCOMPARE(t.Get<QProgressBar>("progress")->maximum(), 14 * 40);
+        t.window().Command1_Click();
+    });
+    t.Convert(input.repeated(40));
+    QVERIFY(fired);
+    QCOMPARE(t.Text2()->toPlainText(), t.Reference(input.repeated(40)));
+    QCOMPARE(t.Text1()->toPlainText(), input.repeated(40));
+    QCOMPARE(t.dialogs().messages, QStringList{u"Listo."_s}); // one conversion
     QVERIFY(!t.window().ConvertedSaved());
+    QVERIFY(t.Text2()->isEnabled() && !t.Get<QProgressBar>("progress")->isVisible());
 }
 
 void ConversionTest::longTextsEndWithBeepAndMessage_data() {
     QTest::addColumn<int>("length");
     QTest::addColumn<bool>("english");
-    QTest::addColumn<int>("beeps");
     QTest::addColumn<QString>("message");
-    QTest::newRow("1000 characters: no message") << 1000 << false << 0 << QString();
-    QTest::newRow("1001 characters: Listo.") << 1001 << false << 1 << u"Listo."_s;
-    QTest::newRow("1001 characters in English: Finished.") << 1001 << true << 1 << u"Finished."_s;
+    QTest::newRow("1000 characters: no message") << 1000 << false << QString();
+    QTest::newRow("1001 characters: Listo.") << 1001 << false << u"Listo."_s;
+    QTest::newRow("1001 characters in English: Finished.") << 1001 << true << u"Finished."_s;
 }
 
 void ConversionTest::longTextsEndWithBeepAndMessage() {
     QFETCH(int, length);
     QFETCH(bool, english);
-    QFETCH(int, beeps);
     QFETCH(QString, message);
     TestWindow t;
     if (english) t.Click("Check2");
-    QString input;
-    while (input.size() < length)
-        input += u"casa "_s;
-    input.truncate(length);
-    t.Text1()->setPlainText(input);
-    t.Click("Command1");
-    QCOMPARE(t.dialogs().beeps, beeps);
-    if (message.isEmpty()) {
-        QVERIFY(t.dialogs().messages.isEmpty());
-    } else {
-        QCOMPARE(t.dialogs().messages.size(), 1);
-        QCOMPARE(t.dialogs().messages[0].text, message);
-    }
+    t.Convert(u"casa "_s.repeated(length).left(length));
+    QCOMPARE(t.dialogs().beeps, message.isEmpty() ? 0 : 1);
+    QCOMPARE(t.dialogs().messages, message.isEmpty() ? QStringList() : QStringList{message});
     QVERIFY(t.Text2()->toPlainText().startsWith(u"casa casa"_s));
+}
+
+void ConversionTest::closingWhileConvertingStopsThenOffersTheSave() {
+    TestWindow t;
+    const QString input = u"kasa ves aber "_s.repeated(300);
+    QTimer::singleShot(0, &t.window(), [&] { t.window().close(); });
+    t.dialogs().askAnswers.push_back(u"No"_s);
+    t.Convert(input);
+    QVERIFY(t.dialogs().messages.isEmpty()); // stopped: no "Listo."
+    QCOMPARE(t.dialogs().prompts.size(), 1);
+    QVERIFY(!t.window().isVisible());
+    const QString shown = t.Text2()->toPlainText();
+    QVERIFY(shown.size() < input.size() && t.Reference(input).startsWith(shown));
 }
 
 void ConversionTest::clickChoosesAnAlternative_data() {
@@ -109,7 +121,7 @@ void ConversionTest::clickChoosesAnAlternative_data() {
     QTest::newRow("a word without bars") << three << 15 << three;
     QTest::newRow("not-found mark") << u"el |kasa bonita"_s << 5 << u"el kasa bonita"_s;
     QTest::newRow("changed mark") << u"el casa| bonita"_s << 4 << u"el casa bonita"_s;
-    QTest::newRow("first character of the text") << u"sí|si no"_s << 0 << u"sí no"_s;
+    QTest::newRow("the very start") << u"sí|si no"_s << 0 << u"sí no"_s;
     QTest::newRow("accented candidate") << u"no año|anyo sí"_s << 4 << u"no año sí"_s;
     QTest::newRow("second line") << u"uno\ndos ves|vez"_s << 13 << u"uno\ndos vez"_s;
 }
@@ -139,6 +151,8 @@ void ConversionTest::choosingMarksTheTextUnsaved() {
 
 void ConversionTest::findNextBarWalksFromBarToBar() {
     TestWindow t;
+    t.Click("Command3"); // an empty text: nothing happens, no message either
+    QVERIFY(t.dialogs().messages.isEmpty());
     t.Text2()->setPlainText(u"|ves|vez| y |kasa"_s);
     QCOMPARE(FindNext(t), 0);
     QCOMPARE(t.window().focusWidget(), static_cast<QWidget*>(t.Text2()));
@@ -146,32 +160,50 @@ void ConversionTest::findNextBarWalksFromBarToBar() {
     QCOMPARE(FindNext(t), 8);
     QCOMPARE(FindNext(t), 12);
     QCOMPARE(FindNext(t), -1);
-    QCOMPARE(t.dialogs().messages.last().text, u"Fin de texto."_s);
+    QCOMPARE(t.dialogs().messages.last(), u"Fin de texto."_s);
     QCOMPARE(FindNext(t), 0);
     t.Click("Check2"); // the language changes, the position stays
     QCOMPARE(FindNext(t), 4);
     QCOMPARE(FindNext(t), 8);
     QCOMPARE(FindNext(t), 12);
     QCOMPARE(FindNext(t), -1);
-    QCOMPARE(t.dialogs().messages.last().text, u"End of text."_s);
-}
-
-void ConversionTest::findNextBarInAnEmptyTextDoesNothing() {
-    TestWindow t;
-    t.Click("Command3");
-    t.Click("Command3");
-    QVERIFY(t.dialogs().messages.isEmpty());
-}
-
-void ConversionTest::findNextBarGoesOnInANewText() {
-    TestWindow t;
-    t.Text2()->setPlainText(u"uno dos tres cuatro |cinco"_s);
-    QCOMPARE(FindNext(t), 20);
-    // A shorter text: the old position lies past its end.
-    t.Text1()->setPlainText(u"ay|"_s);
-    t.Text2()->setPlainText(u"|ay"_s);
+    QCOMPARE(t.dialogs().messages.last(), u"End of text."_s);
+    // A new conversion goes on from the old position, here past its end.
+    QCOMPARE(FindNext(t), 0);
+    QCOMPARE(FindNext(t), 4);
+    t.Convert(u"brrmp"_s); // "|brrmp"
     QCOMPARE(FindNext(t), -1);
     QCOMPARE(FindNext(t), 0);
+}
+
+void ConversionTest::marksAreFoundByKind() {
+    // Under each line, what is marked: A alternatives, N not found, O one candidate.
+    const std::pair<QString, QString> lines[] = {
+        {u"el perro, 3 gatos."_s, u""_s},
+        {u"haber si yano|llano ay"_s, u"         AAAAAAAAAA"_s},
+        {u"ves|vez|bes,|brrmp año|"_s, u"AAAAAAAAAAA NNNNNN OOOO"_s},
+        {u"a | b"_s, u"  N"_s},
+    };
+    for (const auto& [line, marks] : lines) {
+        QString found;
+        for (const ui::MarkedRun& run : ui::FindBarMarks(line))
+            found = found.leftJustified(run.start) + QString(run.length, u"ANO"[int(run.mark)]);
+        QCOMPARE(found, marks);
+    }
+}
+
+void ConversionTest::marksAreColouredInTheOutputBox() {
+    TestWindow t;
+    t.Click("Option2"); // every word becomes the list of its spellings
+    t.Convert(u"ves brrmp"_s);
+    QCOMPARE(t.Text2()->toPlainText(), u"ves|vez |brrmp"_s);
+    const auto formats = t.Text2()->document()->firstBlock().layout()->formats();
+    QCOMPARE(formats.size(), 2);
+    QCOMPARE(formats[0].start, 0);
+    QCOMPARE(formats[0].format, ui::BarHighlighter::Format(ui::BarMark::Alternatives));
+    QCOMPARE(formats[1].start, 8);
+    QCOMPARE(formats[1].format, ui::BarHighlighter::Format(ui::BarMark::NotFound));
+    QVERIFY(formats[0].format.background() != formats[1].format.background());
 }
 
 QTEST_MAIN(ConversionTest)

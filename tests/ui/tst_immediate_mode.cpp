@@ -1,5 +1,5 @@
-// Immediate mode: words typed into the input box are replaced by their
-// converted form as soon as the character after them is typed.
+// Immediate mode: words typed into the input box (as key events) are replaced
+// by their converted form as soon as the character after them is typed.
 #include "support/test_window.h"
 
 #include <QTest>
@@ -21,12 +21,6 @@ QString Typed(const QString& keys) {
     return text;
 }
 
-void MoveCaret(QPlainTextEdit* box, QTextCursor::MoveOperation where) {
-    QTextCursor cursor = box->textCursor();
-    cursor.movePosition(where);
-    box->setTextCursor(cursor);
-}
-
 } // namespace
 
 class ImmediateModeTest : public QObject {
@@ -41,8 +35,9 @@ class ImmediateModeTest : public QObject {
 void ImmediateModeTest::typedWordsAreConverted_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("keys");
-    QTest::newRow("one word and a space") << QStringList{} << u"kasa "_s;
+    QTest::newRow("kasa and a space") << QStringList{} << u"kasa "_s;
     QTest::newRow("punctuation, two spaces, Enter") << QStringList{} << u"hola,  mundo.\nya "_s;
+    QTest::newRow("a separator first converts nothing") << QStringList{} << u" ,kasa "_s;
     QTest::newRow("Spanish letters") << QStringList{} << u"el niño y el año "_s;
     QTest::newRow("capitals are converted too") << QStringList{} << u"Kasa. Perro gato "_s;
     QTest::newRow("bar after a change") << QStringList{u"Check4"_s} << u"kasa ves "_s;
@@ -56,16 +51,16 @@ void ImmediateModeTest::typedWordsAreConverted() {
     QFETCH(QStringList, clicks);
     QFETCH(QString, keys);
     TestWindow t;
-    for (const QString& name : clicks)
-        t.Click(name.toLatin1().constData());
+    t.Click(clicks);
     t.Click("Check6");
     TypeText(t.Text1(), keys);
     // Every word ended with its separator; a separator ends none of the
     // words that follow it, so the capitals rule protects nothing here.
     EngineOptions options = t.window().engine().Options;
     options.CapsRule = 0;
-    QCOMPARE(t.Text1()->toPlainText(), ReferenceConversion(t.Paths(), options, Typed(keys)));
+    QCOMPARE(t.Text1()->toPlainText(), t.Reference(Typed(keys), options));
     QVERIFY(t.Text2()->toPlainText().isEmpty());
+    QVERIFY(t.window().ConvertedSaved());
 }
 
 void ImmediateModeTest::typingElsewhereCutsNothing() {
@@ -73,13 +68,11 @@ void ImmediateModeTest::typingElsewhereCutsNothing() {
     t.Click("Check6");
     TypeText(t.Text1(), u"kasa "_s);
     const QString first = t.Text1()->toPlainText();
-    MoveCaret(t.Text1(), QTextCursor::Start);
+    t.Text1()->moveCursor(QTextCursor::Start);
     TypeText(t.Text1(), u"y "_s);
-    MoveCaret(t.Text1(), QTextCursor::End);
+    t.Text1()->moveCursor(QTextCursor::End);
     TypeText(t.Text1(), u"ves "_s);
-    EngineOptions options = t.window().engine().Options;
-    QCOMPARE(t.Text1()->toPlainText(),
-             u"y "_s + first + ReferenceConversion(t.Paths(), options, u"ves "_s));
+    QCOMPARE(t.Text1()->toPlainText(), u"y "_s + first + t.Reference(u"ves "_s));
 }
 
 void ImmediateModeTest::typingGoesOnAfterAnOpenedFile() {
@@ -89,9 +82,7 @@ void ImmediateModeTest::typingGoesOnAfterAnOpenedFile() {
     t.dialogs().openAnswers.push_back(t.FilePath(u"in.txt"_s));
     t.Trigger("opn");
     TypeText(t.Text1(), u"kasa "_s);
-    QCOMPARE(t.Text1()->toPlainText(),
-             u"hola\nmundo\n"_s +
-                 ReferenceConversion(t.Paths(), t.window().engine().Options, u"kasa "_s));
+    QCOMPARE(t.Text1()->toPlainText(), u"hola\nmundo\n"_s + t.Reference(u"kasa "_s));
 }
 
 QTEST_MAIN(ImmediateModeTest)

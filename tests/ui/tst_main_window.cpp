@@ -1,7 +1,8 @@
-// The window at start-up, its captions in both languages and what each option
-// control hands to the engine.
+// The window at start-up, its captions in both languages, what each option
+// control hands to the engine, and the instructions.
 #include "support/test_window.h"
 #include "ui/captions.h"
+#include "ui/window_font.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <filesystem>
 
@@ -33,26 +35,49 @@ class MainWindowTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void startsWithTheDesignState();
+    void fontFallsBackToLiberationMono();
     void captionsSwitchAndSwitchBack();
-    void optionControlsSetTheEngine_data();
     void optionControlsSetTheEngine();
     void immediateModeGreysConvertAndFind();
-    void missingVocabularyIsReportedAndTheWindowStays();
+    void brokenVocabularyEndsTheProgram_data();
+    void brokenVocabularyEndsTheProgram();
     void failedReloadLeavesCheck1AsTheWordsInUse();
+    void instructionsInBothLanguages();
 };
 
 void MainWindowTest::startsWithTheDesignState() {
     TestWindow t;
     QCOMPARE(t.window().windowTitle(), u"Vorlenta de Deletreo / Spanish Spelling Vorlenter"_s);
-    for (const char* ticked : {"Check3", "Check5"})
-        QVERIFY2(t.Get<QCheckBox>(ticked)->isChecked(), ticked);
-    for (const char* clear : {"Check1", "Check2", "Check4", "Check6"})
-        QVERIFY2(!t.Get<QCheckBox>(clear)->isChecked(), clear);
-    QVERIFY(t.Get<QRadioButton>("Option1")->isChecked());
-    QVERIFY(!t.Get<QRadioButton>("Option2")->isChecked());
+    for (const char* ticked : {"Check3", "Check5", "Option1"})
+        QVERIFY2(t.Get<QAbstractButton>(ticked)->isChecked(), ticked);
+    for (const char* clear : {"Check1", "Check2", "Check4", "Check6", "Option2"})
+        QVERIFY2(!t.Get<QAbstractButton>(clear)->isChecked(), clear);
     QCOMPARE(t.window().engine().Options, EngineOptions{});
     QVERIFY(t.window().ConvertedSaved());
     QVERIFY(t.dialogs().messages.isEmpty());
+    QCOMPARE(t.Text1()->font().pointSizeF(), 12.0);
+    QCOMPARE(t.Get<QWidget>("Command3")->font().pointSizeF(), 12.0);
+    QCOMPARE(t.Get<QWidget>("Check6")->font().pointSizeF(), 9.75);
+    QCOMPARE(t.Get<QWidget>("Option2")->font().pointSizeF(), 9.75);
+
+    // Tab order; the option buttons of the frame take one stop each.
+    QStringList order;
+    QWidget* w = t.Text1();
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isEnabled()) order.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != t.Text1());
+    QCOMPARE(order,
+             QStringList({u"Text1"_s, u"Text2"_s, u"Option1"_s, u"Option2"_s, u"Command1"_s,
+                          u"Command2"_s, u"Command3"_s, u"Check1"_s, u"Check2"_s, u"Check3"_s,
+                          u"Command4"_s, u"Check4"_s, u"Check5"_s, u"Check6"_s}));
+}
+
+void MainWindowTest::fontFallsBackToLiberationMono() {
+    const QString courier = u"Courier New"_s, liberation = u"Liberation Mono"_s;
+    QCOMPARE(ui::ChooseFontFamily({liberation, courier}, u"Mono"_s), courier);
+    QCOMPARE(ui::ChooseFontFamily({u"Sans"_s, liberation}, u"Mono"_s), liberation);
+    QCOMPARE(ui::ChooseFontFamily({u"Sans"_s}, u"Mono"_s), u"Mono"_s);
 }
 
 void MainWindowTest::captionsSwitchAndSwitchBack() {
@@ -78,39 +103,19 @@ void MainWindowTest::captionsSwitchAndSwitchBack() {
         QCOMPARE(CaptionOf(controls[k]), design[k]);
 }
 
-void MainWindowTest::optionControlsSetTheEngine_data() {
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<EngineOptions>("expected");
-    EngineOptions o;
-    o.CapsRule = 0;
-    QTest::newRow("Check3 off: capitalised words are converted") << QStringList{u"Check3"_s} << o;
-    o = {};
-    o.BarAfterChange = true;
-    QTest::newRow("Check4 on: bar after a single change") << QStringList{u"Check4"_s} << o;
-    o = {};
-    o.SimilarOnMiss = 0;
-    QTest::newRow("Check5 off: no similar words") << QStringList{u"Check5"_s} << o;
-    o = {};
-    o.ChangeMode = "C";
-    QTest::newRow("Option2: change mode C") << QStringList{u"Option2"_s} << o;
-    QTest::newRow("Option2 then Option1: back to NC")
-        << QStringList{u"Option2"_s, u"Option1"_s} << EngineOptions{};
-    o = {};
-    o.EnglishMessages = true;
-    QTest::newRow("Check2 on: English messages") << QStringList{u"Check2"_s} << o;
-    o = {};
-    o.IgnoreDiacritics = 1;
-    QTest::newRow("Check1 on: no diacritics") << QStringList{u"Check1"_s} << o;
-    QTest::newRow("Check1 on and off") << QStringList{u"Check1"_s, u"Check1"_s} << EngineOptions{};
-}
-
 void MainWindowTest::optionControlsSetTheEngine() {
-    QFETCH(QStringList, clicks);
-    QFETCH(EngineOptions, expected);
     TestWindow t;
-    for (const QString& name : clicks)
-        t.Click(name.toLatin1().constData());
-    QCOMPARE(t.window().engine().Options, expected);
+    t.Click({u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s, u"Option2"_s});
+    EngineOptions o;
+    o.IgnoreDiacritics = 1;
+    o.EnglishMessages = true;
+    o.CapsRule = 0;
+    o.BarAfterChange = true;
+    o.SimilarOnMiss = 0;
+    o.ChangeMode = "C";
+    QCOMPARE(t.window().engine().Options, o);
+    t.Click({u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s, u"Option1"_s});
+    QCOMPARE(t.window().engine().Options, EngineOptions{});
     QVERIFY(t.dialogs().messages.isEmpty());
 }
 
@@ -123,7 +128,6 @@ void MainWindowTest::immediateModeGreysConvertAndFind() {
     QVERIFY(!t.Get<QPushButton>("Command1")->isEnabled());
     QVERIFY(!t.Get<QPushButton>("Command3")->isEnabled());
     QVERIFY(t.Get<QPushButton>("Command2")->isEnabled());
-    QVERIFY(t.Get<QPushButton>("Command4")->isEnabled());
 
     t.Text1()->setPlainText(u"hola"_s);
     t.Click("Check6");
@@ -133,18 +137,31 @@ void MainWindowTest::immediateModeGreysConvertAndFind() {
     QCOMPARE(t.Text1()->toPlainText(), u"hola"_s);
 }
 
-void MainWindowTest::missingVocabularyIsReportedAndTheWindowStays() {
+void MainWindowTest::brokenVocabularyEndsTheProgram_data() {
+    QTest::addColumn<QByteArray>("contents"); // empty: no file at all
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("missing") << QByteArray() << u"No existe el archivo de vocabulario "_s;
+    QTest::newRow("three lines") << QByteArray("|a|\r\n|b|\r\n|c|\r\n")
+                                 << u" tiene solo 3 líneas"_s;
+}
+
+void MainWindowTest::brokenVocabularyEndsTheProgram() {
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, problem);
     QTemporaryDir dir;
+    const QString file = dir.filePath(u"spanall.txt"_s);
+    if (!contents.isEmpty()) WriteBytes(file, contents);
     auto dialogs = std::make_unique<ScriptedDialogs>();
     ScriptedDialogs& shown = *dialogs;
     ui::MainWindow window(std::move(dialogs));
     PathOptions paths;
-    paths.Vocabulary = dir.filePath(u"missing.txt"_s).toStdString();
+    paths.Vocabulary = file.toStdString();
     paths.DataDirectory = dir.filePath(u"data"_s).toStdString();
-    window.Form_Load(paths);
+    QVERIFY(!window.Form_Load(paths));
     QCOMPARE(shown.messages.size(), 1);
-    QVERIFY2(shown.messages[0].text.contains(u"missing.txt"_s), qPrintable(shown.messages[0].text));
-    QVERIFY(window.isVisible());
+    QVERIFY2(shown.messages[0].contains(problem), qPrintable(shown.messages[0]));
+    QVERIFY2(shown.messages[0].contains(u"spanall.txt"_s), qPrintable(shown.messages[0]));
+    QVERIFY(!window.isVisible());
 }
 
 void MainWindowTest::failedReloadLeavesCheck1AsTheWordsInUse() {
@@ -156,6 +173,27 @@ void MainWindowTest::failedReloadLeavesCheck1AsTheWordsInUse() {
     QCOMPARE(t.dialogs().messages.size(), 1);
     QVERIFY(!t.Get<QCheckBox>("Check1")->isChecked());
     QCOMPARE(t.window().engine().Options.IgnoreDiacritics, 0);
+}
+
+void MainWindowTest::instructionsInBothLanguages() {
+    // The paragraph of support: an invitation, a blank line, four lines naming
+    // the project and its maintainers, a blank line, then the last sentence.
+    const QRegularExpression ending(u"[^\n]+\n\n(Proyecto|The) Vorlen[^\n]*\n([^\n]+\n){3}\n"
+                                    u"(El creador|The creator) [^\n]+\\.$"_s);
+    TestWindow t;
+    t.Click("Command4");
+    t.Click("Check2");
+    t.Click("Command4");
+    QCOMPARE(t.dialogs().messages.size(), 2);
+    QCOMPARE(t.dialogs().titles[0], u"Instrucciones"_s);
+    QCOMPARE(t.dialogs().titles[1], u"Instructions"_s);
+    const QString spanish = t.dialogs().messages[0], english = t.dialogs().messages[1];
+    QVERIFY(spanish.startsWith(u"Este programa es para ajustar el deletreo"_s));
+    QVERIFY(english.startsWith(u"This program is for adjusting spelling"_s));
+    QVERIFY2(ending.match(spanish).hasMatch(), qPrintable(spanish));
+    QVERIFY2(ending.match(english).hasMatch(), qPrintable(english));
+    QVERIFY(spanish.contains(u"ahorrar el texto convertido. Palabras se pueden"_s));
+    QVERIFY(english.contains(u"save the converted text.\nWords can be added"_s));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -4,37 +4,35 @@
 
 #include "ui/dialogs.h"
 
-#include <QList>
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <optional>
 
 namespace vorlen::test {
-
-struct ShownMessage {
-    QString title;
-    QString text;
-};
 
 class ScriptedDialogs final : public ui::Dialogs {
   public:
     // The answers, used in order; a dialog with no answer left is cancelled.
     std::deque<std::optional<QString>> openAnswers, saveAnswers, askAnswers;
 
-    QList<ShownMessage> messages;
-    QList<QString> prompts, promptDefaults;
-    int openDialogs = 0, saveDialogs = 0, beeps = 0;
+    QStringList messages, titles; // of the message boxes shown
+    QStringList prompts, promptDefaults;
+    QStringList dialogStarts; // where each file dialog opened
+    int saveDialogs = 0, beeps = 0;
 
-    std::optional<QString> ChooseFileToOpen(QWidget*, const QString&) override {
-        ++openDialogs;
+    std::optional<QString> ChooseFileToOpen(QWidget*, const QString& start) override {
+        dialogStarts.append(start);
         return Next(openAnswers);
     }
-    std::optional<QString> ChooseFileToSave(QWidget*, const QString&) override {
+    std::optional<QString> ChooseFileToSave(QWidget*, const QString& start) override {
+        dialogStarts.append(start);
         ++saveDialogs;
         return Next(saveAnswers);
     }
     void ShowMessage(QWidget*, const QString& title, const QString& text) override {
-        messages.append({title, text});
+        messages.append(text);
+        titles.append(title);
     }
     std::optional<QString> AskText(QWidget*, const QString& prompt,
                                    const QString& defaultAnswer) override {

@@ -10,18 +10,13 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
-#include <QTextCursor>
 #include <vector>
 
 namespace vorlen::test {
 
-QStringList DefaultWords() {
-    return {u"casa"_s,  u"vez"_s,   u"ves"_s,   u"ya"_s,   u"hay"_s,   u"ay"_s,
-            u"si"_s,    u"sí"_s,    u"haber"_s, u"a"_s,    u"ver"_s,   u"año"_s,
-            u"niño"_s,  u"hola"_s,  u"el"_s,    u"la"_s,   u"de"_s,    u"y"_s,
-            u"mundo"_s, u"llano"_s, u"perro"_s, u"gato"_s, u"jardín"_s};
-}
+namespace {
 
+// A 30-line vocabulary file in Windows-1252 holding the words.
 void WriteVocabulary(const QString& path, const QStringList& words) {
     std::vector<std::string> lines(30);
     for (const QString& word : words) {
@@ -34,8 +29,14 @@ void WriteVocabulary(const QString& path, const QStringList& words) {
     WriteVocabularyLines(path.toStdString(), lines);
 }
 
-TestWindow::TestWindow(const QStringList& words) {
-    WriteVocabulary(dir_.filePath(QStringLiteral("spanall.txt")), words);
+} // namespace
+
+TestWindow::TestWindow() {
+    WriteVocabulary(dir_.filePath(u"spanall.txt"_s),
+                    {u"casa"_s,  u"vez"_s,   u"ves"_s,   u"ya"_s,   u"hay"_s,   u"ay"_s,
+                     u"si"_s,    u"sí"_s,    u"haber"_s, u"a"_s,    u"ver"_s,   u"año"_s,
+                     u"niño"_s,  u"hola"_s,  u"el"_s,    u"la"_s,   u"de"_s,    u"y"_s,
+                     u"mundo"_s, u"llano"_s, u"perro"_s, u"gato"_s, u"jardín"_s});
     auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs_ = dialogs.get();
     window_ = std::make_unique<ui::MainWindow>(std::move(dialogs));
@@ -46,8 +47,8 @@ TestWindow::~TestWindow() = default;
 
 PathOptions TestWindow::Paths() const {
     PathOptions paths;
-    paths.Vocabulary = dir_.filePath(QStringLiteral("spanall.txt")).toStdString();
-    paths.DataDirectory = dir_.filePath(QStringLiteral("data")).toStdString();
+    paths.Vocabulary = dir_.filePath(u"spanall.txt"_s).toStdString();
+    paths.DataDirectory = dir_.filePath(u"data"_s).toStdString();
     return paths;
 }
 
@@ -57,55 +58,49 @@ void TestWindow::Click(const char* control) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+void TestWindow::Click(const QStringList& controls) {
+    for (const QString& name : controls)
+        Click(name.toLatin1().constData());
+}
+
 void TestWindow::Trigger(const char* menuItem) {
     auto* action = window_->findChild<QAction*>(QString::fromLatin1(menuItem));
     QVERIFY2(action != nullptr, menuItem);
     action->trigger();
 }
 
-Engine ReferenceEngine(const PathOptions& paths, const EngineOptions& options) {
+void TestWindow::Convert(const QString& text) {
+    Text1()->setPlainText(text);
+    Click("Command1");
+}
+
+QString TestWindow::Reference(const QString& input) {
+    return Reference(input, window_->engine().Options);
+}
+
+QString TestWindow::Reference(const QString& input, const EngineOptions& options) {
     Engine engine;
-    engine.Paths = ResolveVocabularyPaths(paths);
+    engine.Paths = ResolveVocabularyPaths(Paths());
     LoadVocabulary(engine);
     if (options.IgnoreDiacritics == 1) ReloadVocabulary(engine, 1);
     engine.Options = options;
-    return engine;
-}
-
-QString ReferenceConversion(const PathOptions& paths, const EngineOptions& options,
-                            const QString& input) {
-    Engine engine = ReferenceEngine(paths, options);
     return QString::fromStdString(ConvertText(engine, input.toStdString()).Text);
 }
 
-namespace {
-
-void SendKey(QWidget* widget, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &release);
-}
-
-} // namespace
-
 void TypeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
-        if (c == u'\b')
-            SendKey(widget, Qt::Key_Backspace, c);
-        else if (c == u'\n')
-            SendKey(widget, Qt::Key_Return, QStringLiteral("\r"));
-        else if (c == u' ')
-            SendKey(widget, Qt::Key_Space, c);
-        else if (c.unicode() < 0x80 && c.isLetter())
-            SendKey(widget, Qt::Key_A + (c.toUpper().unicode() - u'A'), c);
-        else
-            SendKey(widget, 0, c);
+        const bool ascii = c.unicode() < 0x80 && c.isLetter();
+        const int key = c == u'\b'   ? Qt::Key_Backspace
+                        : c == u'\n' ? Qt::Key_Return
+                        : c == u' '  ? Qt::Key_Space
+                        : ascii      ? Qt::Key_A + (c.toUpper().unicode() - u'A')
+                                     : 0;
+        const QString sent = c == u'\n' ? u"\r"_s : QString(c);
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier, sent);
+            QApplication::sendEvent(widget, &event);
+        }
     }
-}
-
-void PressBackspace(QWidget* widget) {
-    SendKey(widget, Qt::Key_Backspace, QStringLiteral("\b"));
 }
 
 void ClickCharacter(QPlainTextEdit* box, int index) {
@@ -122,10 +117,6 @@ QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
-}
-
-QString ReadFile(const QString& path) {
-    return QString::fromUtf8(ReadBytes(path));
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {

@@ -16,15 +16,9 @@ namespace vorlen::test {
 
 using namespace Qt::Literals::StringLiterals;
 
-// The words of the tests' vocabulary.
-QStringList DefaultWords();
-
-// A 30-line vocabulary file in Windows-1252 holding the words.
-void WriteVocabulary(const QString& path, const QStringList& words);
-
 class TestWindow {
   public:
-    explicit TestWindow(const QStringList& words = DefaultWords());
+    TestWindow();
     ~TestWindow();
 
     ui::MainWindow& window() { return *window_; }
@@ -39,7 +33,14 @@ class TestWindow {
     QPlainTextEdit* Text1() { return Get<QPlainTextEdit>("Text1"); }
     QPlainTextEdit* Text2() { return Get<QPlainTextEdit>("Text2"); }
     void Click(const char* control);
+    void Click(const QStringList& controls);
     void Trigger(const char* menuItem);
+    // Text1 holds `text`, then Convert is clicked.
+    void Convert(const QString& text);
+    // What the engine alone makes of `input` with the window's options, or
+    // with `options`.
+    QString Reference(const QString& input);
+    QString Reference(const QString& input, const EngineOptions& options);
 
   private:
     QTemporaryDir dir_;
@@ -47,20 +48,12 @@ class TestWindow {
     std::unique_ptr<ui::MainWindow> window_;
 };
 
-// An engine on the same vocabulary, with the given options: what the window
-// must agree with.
-Engine ReferenceEngine(const PathOptions& paths, const EngineOptions& options);
-QString ReferenceConversion(const PathOptions& paths, const EngineOptions& options,
-                            const QString& input);
-
-// Key presses and releases for each character (Spanish letters included;
-// "\n" is the Enter key, "\b" Backspace).
+// Key presses and releases for each character, sent as QKeyEvents (Spanish
+// letters included; "\n" is the Enter key, "\b" Backspace).
 void TypeText(QWidget* widget, const QString& text);
-void PressBackspace(QWidget* widget);
 // A left click on the character at `index` (0-based) of the box.
 void ClickCharacter(QPlainTextEdit* box, int index);
 
-QString ReadFile(const QString& path);
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 
