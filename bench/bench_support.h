@@ -1,6 +1,7 @@
 // What the conversion benchmarks share: the shipped vocabulary loaded as at
 // start-up, the running text of the fortunes-es package, the misspellings
-// list, and the peak memory of the process.
+// list, words with one typing error, random bytes, a hash of outputs and the
+// peak memory of the process.
 #pragma once
 
 #include "conversion/utf8_text.h"
@@ -9,8 +10,11 @@
 #include "vocabulary/vocabulary_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
@@ -18,6 +22,8 @@
 #include <vector>
 
 namespace bench {
+
+using namespace vorlen::literals;
 
 namespace fs = std::filesystem;
 
@@ -30,22 +36,36 @@ inline std::string ReadFile(const fs::path& file) {
     return text.str();
 }
 
-// The engine with the shipped vocabulary, loaded through a scratch data
-// directory as the program loads it at start-up.
-inline vorlen::Engine LoadShippedEngine() {
-    const fs::path scratch =
-        fs::temp_directory_path() / ("vorlen-bench-" + std::to_string(::getpid()));
-    vorlen::Engine engine;
-    engine.Paths.DataDirectory = scratch;
-    engine.Paths.StartupSource = VORLEN_SHIPPED_VOCABULARY;
-    try {
-        vorlen::LoadVocabulary(engine);
-    } catch (...) {
-        fs::remove_all(scratch);
-        throw;
+// A data directory of its own for the process, removed with the object.
+class ScratchDirectory {
+  public:
+    ScratchDirectory()
+        : path_(fs::temp_directory_path() / ("vorlen-bench-" + std::to_string(::getpid()))) {}
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+    ~ScratchDirectory() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
     }
-    fs::remove_all(scratch);
+    const fs::path& Path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// The engine with the shipped vocabulary, loaded through the scratch data
+// directory as the program loads it at start-up.
+inline vorlen::Engine LoadShippedEngine(const ScratchDirectory& scratch) {
+    vorlen::Engine engine;
+    engine.Paths.DataDirectory = scratch.Path();
+    engine.Paths.StartupSource = VORLEN_SHIPPED_VOCABULARY;
+    vorlen::LoadVocabulary(engine);
     return engine;
+}
+
+inline vorlen::Engine LoadShippedEngine() {
+    const ScratchDirectory scratch;
+    return LoadShippedEngine(scratch);
 }
 
 // The texts of fortunes-es (the *.fortunes files, UTF-8), one after another;
@@ -105,6 +125,63 @@ inline std::vector<Misspelling> ReadMisspellings() {
         list.push_back({*written, *standard, line.substr(tab2 + 1)});
     }
     return list;
+}
+
+// Every distinct word of the text with one typing error (a letter left out,
+// one added, one changed, two neighbours swapped), chosen by a fixed random
+// sequence: the words the similar-word search is for. Every `step`-th
+// distinct word of three letters or more is taken; one in ten is capitalised.
+inline std::vector<std::string> TypoWords(const std::vector<std::string>& words, std::size_t step) {
+    static constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyzáéíóúñ"_w;
+    const std::set<std::string> distinct(words.begin(), words.end());
+    std::mt19937 random(20240611);
+    std::vector<std::string> typos;
+    std::size_t k = 0;
+    for (const auto& word : distinct) {
+        if (word.size() < 3 || k++ % step != 0) continue;
+        std::string typo = word;
+        const std::size_t at = 1 + random() % (typo.size() - 1);
+        const char letter = letters[random() % letters.size()];
+        switch (random() % 4) {
+        case 0:
+            typo.erase(at, 1);
+            break;
+        case 1:
+            typo.insert(at, 1, letter);
+            break;
+        case 2:
+            typo[at] = letter;
+            break;
+        default:
+            if (at + 1 < typo.size())
+                std::swap(typo[at], typo[at + 1]);
+            else
+                std::swap(typo[at - 1], typo[at]);
+        }
+        if (random() % 10 == 0) typo[0] = vorlen::ToUpperByte(typo[0]);
+        typos.push_back(std::move(typo));
+    }
+    return typos;
+}
+
+// `size` random bytes read as Windows-1252 text and given as UTF-8, as
+// vorlen-cli reads a binary file: every distinct run of letters is a word.
+inline std::string RandomBytesText(std::size_t size) {
+    std::mt19937 random(7);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random() & 0xFF);
+    return vorlen::Cp1252ToUtf8(bytes);
+}
+
+// FNV-1a, 64 bits: a fingerprint of an output.
+inline std::uint64_t Fingerprint(std::string_view bytes,
+                                 std::uint64_t hash = 14695981039346656037u) {
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211u;
+    }
+    return hash;
 }
 
 inline double PeakMemoryMegabytes() {
