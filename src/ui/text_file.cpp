@@ -100,7 +100,9 @@ ReadTextResult ReadTextFile(const QString& path) {
 }
 
 int WriteTextFile(const QString& path, const QString& text, const TextFormat& format) {
-    QString withEnds = text + u'\n';
+    // A text that already ends with a line end gets no second one, so opening
+    // and saving a file does not add an empty line to it each time.
+    QString withEnds = text.endsWith(u'\n') ? text : text + u'\n';
     withEnds.replace(QChar(u'\n'), format.lineEnd);
     const QByteArray bytes = Encode(withEnds, format);
 

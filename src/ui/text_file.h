@@ -29,7 +29,7 @@ ReadTextResult ReadTextFile(const QString& path);
 // "\n". `format` receives what the bytes were written in.
 QString LinesFromBytes(const QByteArray& bytes, TextFormat& format);
 
-// Writes `text` ("\n" line breaks) followed by one line end, in `format`,
+// Writes `text` ("\n" line breaks), ending with one line end, in `format`,
 // replacing the file only once it has been written in full. Falls back to
 // UTF-8 when Windows-1252 cannot hold a character. Returns errno, 0 on success.
 int WriteTextFile(const QString& path, const QString& text, const TextFormat& format);

@@ -111,16 +111,16 @@ void FileMenuTest::openConvertSaveKeepsTheLetters_data() {
     QTest::addColumn<QByteArray>("saved"); // the original, its letters as they were
     QTest::newRow("UTF-8, CR LF") << QByteArray("el ni\xc3\xb1o\r\ny el a\xc3\xb1o\r\n")
                                   << QString()
-                                  << QByteArray("el ni\xc3\xb1o\r\ny el a\xc3\xb1o\r\n\r\n");
+                                  << QByteArray("el ni\xc3\xb1o\r\ny el a\xc3\xb1o\r\n");
     QTest::newRow("Windows-1252, CR LF") << QByteArray("el ni\xf1o\r\ny el a\xf1o\r\n") << QString()
-                                         << QByteArray("el ni\xf1o\r\ny el a\xf1o\r\n\r\n");
+                                         << QByteArray("el ni\xf1o\r\ny el a\xf1o\r\n");
     QTest::newRow("UTF-8, LF") << QByteArray("el ni\xc3\xb1o\ny el a\xc3\xb1o") << QString()
-                               << QByteArray("el ni\xc3\xb1o\ny el a\xc3\xb1o\n\n");
+                               << QByteArray("el ni\xc3\xb1o\ny el a\xc3\xb1o\n");
     QTest::newRow("Windows-1252, LF")
-        << QByteArray("ni\xf1o\n") << QString() << QByteArray("ni\xf1o\n\n");
+        << QByteArray("ni\xf1o\n") << QString() << QByteArray("ni\xf1o\n");
     QTest::newRow("UTF-8 with a byte order mark")
         << QByteArray("\xef\xbb\xbfni\xc3\xb1o\r\n") << QString()
-        << QByteArray("\xef\xbb\xbfni\xc3\xb1o\r\n\r\n");
+        << QByteArray("\xef\xbb\xbfni\xc3\xb1o\r\n");
     QTest::newRow("Windows-1252 cannot hold it: UTF-8")
         << QByteArray("ni\xf1o\r\n") << u" →"_s << QByteArray("ni\xc3\xb1o\r\n \xe2\x86\x92\r\n");
 }
