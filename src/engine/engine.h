@@ -5,6 +5,7 @@
 #pragma once
 
 #include "vocabulary/cp1252.h"
+#include "vocabulary/entry_index.h"
 
 #include <array>
 #include <cstdint>
@@ -26,17 +27,19 @@ inline constexpr std::string_view kLetterSet =
 inline constexpr int kVocabularyLineCount = 27; // a..z, then ñ
 inline constexpr int kMaxReplacementPairs = 1001;
 
-// The vocabulary in memory: the 27 letter lines as read, plus an index per line
-// from each whole entry to its 1-based position (the first occurrence), so that
-// a lookup costs one hash probe instead of a scan of the line. The index points
-// into the lines, so a store is never copied or moved: engines share one
-// through a pointer to const, and a reload builds a new store.
+// The vocabulary in memory: the 27 letter lines as read, plus tables over them
+// (vocabulary/entry_index.h): an index from each whole entry to its 1-based
+// position (the first occurrence), so that a lookup costs one hash probe
+// instead of a scan of the line, and the entries grouped by length and first
+// letters for the similar-word search. The tables read the lines, so a store
+// is never copied or moved: engines share one through a pointer to const, and
+// a reload builds a new store.
 struct VocabularyStore {
     VocabularyStore() = default;
     VocabularyStore(const VocabularyStore&) = delete;
     VocabularyStore& operator=(const VocabularyStore&) = delete;
 
-    std::array<std::string, 28> VocabLines; // index 27 is never filled
+    VocabularyLines VocabLines; // index 27 is never filled
     std::string PairLine;
     std::vector<std::string> ReplacementKeys;   // lower-cased, file order
     std::vector<std::string> ReplacementValues; // same indices as their keys
@@ -44,8 +47,8 @@ struct VocabularyStore {
     int ReplacementLast = -1;
     std::string ExtraWordLine;
     std::string EncliticHostLetters;
-    // Entry (without bars) -> 1-based position of "|entry|" in its line.
-    std::array<std::unordered_map<std::string_view, std::int32_t>, kVocabularyLineCount> Index;
+    EntryIndex Entries;
+    EntryShapes Shapes;
 };
 
 // Where the vocabulary comes from and where its working copies live.

@@ -38,7 +38,7 @@ std::string InflectionLookup(Engine& engine, const std::string& word) {
 bool IsInflectedForm(Engine& engine, std::string_view word) {
     // With a bar inside, "|casa|cosa|" would be found as two neighbouring
     // entries of the line. No word holds a bar.
-    if (word.find('|') != std::string_view::npos) return false;
+    if (HoldsBar(word)) return false;
     std::string ownCopy;
     if (LivesIn(word, engine.FoundKey)) {
         ownCopy.assign(word);

@@ -5,17 +5,25 @@
 // ending on a masculine or singular entry (bonitas, casas, meses) is forgiven
 // at the end of the word.
 //
-// The scans walk the line by position and build no list of entries. The first
-// letter only chooses the line and is never compared, so arbol finds árbol.
+// Each scan compares the word with the entries of the line one by one, by
+// position; the first letter only chooses the line and is never compared, so
+// arbol finds árbol. Only entries that could be one error away are compared:
+// those whose length and first letters fit the word, which the store's
+// EntryShapes lists in line order (see ScanLine).
 #include "variants/similar_words.h"
 
 #include "variants/positions.h"
 #include "vocabulary/lookup.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace vorlen {
 
@@ -95,6 +103,13 @@ std::size_t MatchEntry(const ClosedLine& line, std::size_t s, std::size_t close,
     }
 }
 
+// A plain substring search. The candidates begin with a bar, which a word
+// list holds before every word, so the search is memmem's, which does not
+// stop at each occurrence of the first character.
+bool Contains(std::string_view text, std::string_view part) {
+    return ::memmem(text.data(), text.size(), part.data(), part.size()) != nullptr;
+}
+
 // "|w" followed by a bar or the end in a list of the form "|w1|w2".
 bool Listed(std::string_view list, std::string_view barWord) {
     for (auto at = list.find(barWord); at != std::string_view::npos;
@@ -108,24 +123,88 @@ bool Listed(std::string_view list, std::string_view barWord) {
 struct Search {
     Engine& engine;
     std::string_view word;
+    int line;              // the line's number
     std::string candidate; // "|" + entry, reused
 };
 
-// Scans one line for entries one error of the given kind away.
-void ScanLine(Search& search, const ClosedLine& line, Forgiven forgiven) {
-    const std::string_view extraWords = search.engine.Vocabulary->ExtraWordLine;
-    for (std::size_t s = 3; s < line.Length();) {
-        const std::size_t close = line.BarFrom(s);
-        const std::size_t last = MatchEntry(line, s, close, search.word, forgiven);
-        if (last != 0) {
-            search.candidate.assign(1, '|');
-            search.candidate.append(line.Slice(s - 1, last));
-            // The extra words are never offered (nor words they begin with).
-            if (extraWords.find(search.candidate) == std::string_view::npos &&
-                !Listed(search.engine.SimilarWords, search.candidate))
-                search.engine.SimilarWords += search.candidate;
+// An entry that a scan accepts: the scan, and the positions of its second and
+// last letters in the line.
+struct Accepted {
+    Forgiven forgiven;
+    std::uint32_t second;
+    std::size_t last;
+    auto operator<=>(const Accepted&) const = default;
+};
+
+// The three scans at once, over only the entries of the line that they can
+// accept; returns what they accept in the order of the scans, each in line
+// order.
+//
+// A match ends on an equal step with the word and the entry both used up (one
+// letter left for an -s, two for -es or -as, one letter of the entry left
+// over for the last letter left out), after at most one mismatch, which passes
+// over one letter of the entry (a letter left out), of the word (one too many)
+// or of both (a wrong one). So the tail of an accepted entry (its letters
+// after the first) is between the word's length minus 4 and the word's
+// length. And the first comparison, of the entry's second letter with the
+// word's, is equal, or it is the mismatch and the next one is equal: the
+// entry's third letter with the word's second (letter left out), its second
+// with the word's third (one too many), its third with the word's third
+// (wrong letter). "Equal" counts an entry's o as the word's a in the word's
+// last place. EntryShapes lists the entries by tail length and by their
+// second or third letter, in line order.
+std::vector<Accepted> ScanLine(const Search& search, const ClosedLine& line) {
+    const std::string_view word = search.word;
+    const std::size_t length = word.size();
+    const auto equalTo = [&](std::size_t j) {
+        std::vector<unsigned char> bytes;
+        const int w = CharAt(word, j);
+        if (w < 0) return bytes;
+        bytes.push_back(static_cast<unsigned char>(w));
+        if (w == 'a' && j == length) bytes.push_back('o');
+        return bytes;
+    };
+    const auto second = equalTo(2); // the entry's letter where the word's second is
+    const auto third = equalTo(3);
+    const EntryShapes& shapes = search.engine.Vocabulary->Shapes;
+    std::vector<Accepted> accepted;
+    const auto scan = [&](std::size_t tail, int offset, const std::vector<unsigned char>& bytes,
+                          std::initializer_list<Forgiven> scans) {
+        for (const unsigned char c : bytes) {
+            for (const std::uint32_t s : shapes.Entries(search.line, tail, offset, c)) {
+                const std::size_t close =
+                    tail < EntryShapes::kLongTail ? s + tail : line.BarFrom(s);
+                for (const Forgiven forgiven : scans)
+                    if (const std::size_t last = MatchEntry(line, s, close, word, forgiven))
+                        accepted.push_back({forgiven, s, last});
+            }
         }
-        s = close + 2; // the next entry's second letter
+    };
+    // The group of long tails holds every length from kLongTail on.
+    const std::size_t longest = std::min(length, EntryShapes::kLongTail);
+    const std::size_t shortest = std::min(length > 5 ? length - 4 : 1, longest);
+    for (std::size_t tail = shortest; tail <= longest; ++tail) {
+        scan(tail, 0, second,
+             {Forgiven::MissingLetter, Forgiven::ExtraLetter, Forgiven::WrongLetter});
+        scan(tail, 1, second, {Forgiven::MissingLetter});
+        scan(tail, 0, third, {Forgiven::ExtraLetter});
+        scan(tail, 1, third, {Forgiven::WrongLetter});
+    }
+    // An entry may be listed under more than one letter.
+    std::sort(accepted.begin(), accepted.end());
+    accepted.erase(std::unique(accepted.begin(), accepted.end()), accepted.end());
+    return accepted;
+}
+
+void OfferAccepted(Search& search, const ClosedLine& line, const std::vector<Accepted>& accepted) {
+    const std::string_view extraWords = search.engine.Vocabulary->ExtraWordLine;
+    for (const Accepted& a : accepted) {
+        search.candidate.assign(1, '|');
+        search.candidate.append(line.Slice(a.second - 1, a.last));
+        // The extra words are never offered (nor words they begin with).
+        if (!Listed(search.engine.SimilarWords, search.candidate) &&
+            !Contains(extraWords, search.candidate))
+            search.engine.SimilarWords += search.candidate;
     }
 }
 
@@ -169,11 +248,9 @@ void FindSimilarWords(Engine& engine) {
     const int x = LineIndexOf(word[0]);
     if (x < 0) return; // a digit, ü or a sign: no line to look in
 
-    Search search{engine, word, {}};
+    Search search{engine, word, x, {}};
     const ClosedLine line(engine.Vocabulary->VocabLines[static_cast<std::size_t>(x)]);
-    ScanLine(search, line, Forgiven::MissingLetter);
-    ScanLine(search, line, Forgiven::ExtraLetter);
-    ScanLine(search, line, Forgiven::WrongLetter);
+    OfferAccepted(search, line, ScanLine(search, line));
     TrySwaps(search);
 
     if (!engine.SimilarWords.empty()) engine.WordResult = engine.SourceWord + engine.SimilarWords;

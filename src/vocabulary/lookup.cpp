@@ -41,10 +41,8 @@ std::int32_t VocabLookup(const Engine& engine, std::string_view key) {
     // A key that is one bar-framed word is answered by the index; anything else
     // (a key holding inner bars) by a plain search of the line.
     if (key.size() >= 2 && key.front() == '|' && key.back() == '|' &&
-        key.find('|', 1) == key.size() - 1) {
-        const auto& index = store.Index[static_cast<std::size_t>(line)];
-        const auto it = index.find(key.substr(1, key.size() - 2));
-        return it == index.end() ? 0 : it->second;
+        !HoldsBar(key.substr(1, key.size() - 2))) {
+        return store.Entries.Find(store.VocabLines, line, key.substr(1, key.size() - 2));
     }
     const auto pos = store.VocabLines[static_cast<std::size_t>(line)].find(key);
     return pos == std::string::npos ? 0 : static_cast<std::int32_t>(pos + 1);

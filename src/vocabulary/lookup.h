@@ -32,4 +32,12 @@ void DropLastAlternative(std::string& wordResult);
 // True for the characters of kLetterSet.
 bool IsLetter(char c);
 
+// True when the string holds a bar. For the short strings of the lookups a
+// plain loop beats a call of memchr.
+inline bool HoldsBar(std::string_view s) {
+    for (const char c : s)
+        if (c == '|') return true;
+    return false;
+}
+
 } // namespace vorlen

@@ -48,7 +48,7 @@ std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text
 // Parses store.PairLine into ReplacementKeys/Values, Count and Last.
 void ParseReplacementPairs(VocabularyStore& store);
 
-// Fills the per-line index from VocabLines.
+// Builds the store's tables over VocabLines (vocabulary/entry_index.h).
 void BuildVocabularyIndex(VocabularyStore& store);
 
 // Writes lines as Windows-1252 with CR LF ends; throws VocabularyError.

@@ -1,7 +1,9 @@
 #include "support/test_vocabulary.h"
 #include "vocabulary/lookup.h"
+#include "vocabulary/vocabulary_file.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <random>
 
 namespace vorlen {
@@ -56,6 +58,42 @@ TEST(VocabLookup, IndexAgreesWithSubstringSearch) {
         }
         ASSERT_EQ(VocabLookup(engine, key), expected) << test::U(key);
     }
+}
+
+// The same on lines as a hand may leave them: thousands of entries (long
+// probe runs in the table), repeated entries, doubled bars, entries on the
+// line of another letter, a line without a closing bar or without any bar.
+TEST(VocabLookup, IndexAgreesWithSubstringSearchOnDamagedLines) {
+    std::mt19937 random(9);
+    const std::string alphabet = W("abcñá");
+    const auto randomWord = [&](std::size_t longest) {
+        std::string word(1 + random() % longest, ' ');
+        for (char& c : word)
+            c = alphabet[random() % alphabet.size()];
+        return word;
+    };
+    auto store = std::make_shared<VocabularyStore>();
+    for (const std::size_t k : {0u, 1u, 2u, 26u}) {
+        std::string line = "|";
+        for (int e = 0; e < 4000; ++e)
+            line += randomWord(6) + (random() % 50 == 0 ? "||" : "|");
+        store->VocabLines[k] = line;
+    }
+    store->VocabLines[2].pop_back();
+    store->VocabLines[3] = W("casa");
+    BuildVocabularyIndex(*store);
+    Engine engine;
+    engine.Vocabulary = store;
+    for (int trial = 0; trial < 20000; ++trial) {
+        const std::string key = "|" + randomWord(7) + "|";
+        const int line = LineIndexOf(key[1]);
+        const auto pos = store->VocabLines[static_cast<std::size_t>(line)].find(key);
+        const std::int32_t expected =
+            pos == std::string::npos ? 0 : static_cast<std::int32_t>(pos + 1);
+        ASSERT_EQ(VocabLookup(engine, key), expected) << test::U(key);
+    }
+    EXPECT_EQ(VocabLookup(engine, W("|casa|")), 0);
+    EXPECT_EQ(VocabLookup(engine, W("|dado|")), 0);
 }
 
 TEST(FoldForLookup, FoldsOnlyTheFirstOfEachSmallAccentedVowel) {
