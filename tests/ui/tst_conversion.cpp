@@ -151,29 +151,28 @@ void ConversionTest::choosingMarksTheTextUnsaved() {
 
 void ConversionTest::findNextBarWalksFromBarToBar() {
     TestWindow t;
+    // The bars each click selects (-1: the end-of-text message instead).
+    const auto walk = [&t](const QList<int>& bars) {
+        QList<int> found;
+        for (qsizetype k = 0; k < bars.size(); ++k)
+            found.append(FindNext(t));
+        QCOMPARE(found, bars);
+    };
     t.Click("Command3"); // an empty text: nothing happens, no message either
     QVERIFY(t.dialogs().messages.isEmpty());
     t.Text2()->setPlainText(u"|ves|vez| y |kasa"_s);
-    QCOMPARE(FindNext(t), 0);
+    walk({0});
     QCOMPARE(t.window().focusWidget(), static_cast<QWidget*>(t.Text2()));
-    QCOMPARE(FindNext(t), 4);
-    QCOMPARE(FindNext(t), 8);
-    QCOMPARE(FindNext(t), 12);
-    QCOMPARE(FindNext(t), -1);
+    walk({4, 8, 12, -1});
     QCOMPARE(t.dialogs().messages.last(), u"Fin de texto."_s);
-    QCOMPARE(FindNext(t), 0);
+    walk({0});
     t.Click("Check2"); // the language changes, the position stays
-    QCOMPARE(FindNext(t), 4);
-    QCOMPARE(FindNext(t), 8);
-    QCOMPARE(FindNext(t), 12);
-    QCOMPARE(FindNext(t), -1);
+    walk({4, 8, 12, -1});
     QCOMPARE(t.dialogs().messages.last(), u"End of text."_s);
     // A new conversion goes on from the old position, here past its end.
-    QCOMPARE(FindNext(t), 0);
-    QCOMPARE(FindNext(t), 4);
+    walk({0, 4});
     t.Convert(u"brrmp"_s); // "|brrmp"
-    QCOMPARE(FindNext(t), -1);
-    QCOMPARE(FindNext(t), 0);
+    walk({-1, 0});
 }
 
 void ConversionTest::marksAreFoundByKind() {

@@ -146,10 +146,8 @@ TEST(ResultRules, HomophoneDecisions) {
 }
 
 TEST(ResultRules, ReplacementPairsRunInFileOrder) {
-    test::TestVocabulary vocabulary;
-    vocabulary.words = {"vez", "ves"};
-    vocabulary.pairLine = "|ves|vez|>|vez|;|vez|>|vez|ves|;";
-    Engine engine = MakeEngine(vocabulary);
+    Engine engine =
+        MakeEngine(test::TestVocabulary{{"vez", "ves"}, {}, "|ves|vez|>|vez|;|vez|>|vez|ves|;"});
     // The first pair's value is the key of the second: both apply.
     ExpectRules(engine, {{"bes", "|VES|vez|", "|vez|ves|"}});
 }

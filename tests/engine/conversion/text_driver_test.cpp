@@ -28,6 +28,7 @@ TEST(ConvertText, EmptyTextGivesEmptyOutput) {
 TEST(ConvertText, CopiesEverythingBetweenWords) {
     Engine engine = MakeEngine({"hola", "mundo", "casa"});
     EXPECT_EQ(Convert(engine, "Hola, mundo."), "Hola, mundo.");
+    // The text may end inside a word: the last kasa is converted all the same.
     EXPECT_EQ(Convert(engine, "«kasa»\r\n😀 — ¿kasa?\t\x01 漢字 kasa"),
               "«casa»\r\n😀 — ¿casa?\t\x01 漢字 casa");
     // Malformed UTF-8 bytes are characters of their own, never letters.
@@ -42,12 +43,6 @@ TEST(ConvertText, ApostropheAndHyphenSplitWords) {
     EXPECT_EQ(Convert(engine, "l'agua l'kasa"), "l'agua l'casa");
     EXPECT_EQ(Convert(engine, "bien-estar"), "bien-estar");
     EXPECT_EQ(Convert(engine, "kasa-kasa"), "casa-casa");
-}
-
-TEST(ConvertText, TextEndingInsideAWordConvertsIt) {
-    Engine engine = MakeEngine({"casa"});
-    EXPECT_EQ(Convert(engine, "kasa"), "casa");
-    EXPECT_EQ(Convert(engine, "x. kasa"), "x. casa");
 }
 
 TEST(ConvertText, CapitalsRule) {

@@ -32,32 +32,30 @@ std::string Shown(Engine& engine, const std::string& word) {
 }
 
 TEST(ComposeWordReport, FoundAndNotFoundForms) {
+    struct Case {
+        const char* source;
+        const char* list;
+        const char* enclitic;
+        const char* report;
+    };
     Engine engine = MakeEngine({"casa"});
-    engine.SourceWord = W("casa");
-    engine.WordResult = " casa caza ";
-    ComposeWordReport(engine);
-    EXPECT_EQ(engine.WordResult, "Original word found. All spellings found:  casa caza ");
-
-    engine.SourceWord = W("Casa"); // found through its lower-case form too
-    engine.WordResult = " casa ";
-    ComposeWordReport(engine);
-    EXPECT_EQ(engine.WordResult, "Original word found. All spellings found:  casa ");
-
-    engine.SourceWord = W("kasa");
-    engine.WordResult = " casa caza ";
-    ComposeWordReport(engine);
-    EXPECT_EQ(engine.WordResult, "Original word NOT found. All spellings found:  casa caza ");
-
-    engine.WordResult = " ";
-    ComposeWordReport(engine);
-    EXPECT_EQ(engine.WordResult, "Original word NOT found. All spellings found: <none>");
-
-    // Accepted by the enclitic analysis: found, naming the word itself.
-    engine.SourceWord = W("dímelo");
-    engine.EncliticResult = "Y";
-    engine.WordResult = " ";
-    ComposeWordReport(engine);
-    EXPECT_EQ(U(engine.WordResult), "Original word found. All spellings found: dímelo");
+    for (const Case& c : {
+             Case{"casa", " casa caza ", "",
+                  "Original word found. All spellings found:  casa caza "},
+             // Found through its lower-case form too.
+             Case{"Casa", " casa ", "", "Original word found. All spellings found:  casa "},
+             Case{"kasa", " casa caza ", "",
+                  "Original word NOT found. All spellings found:  casa caza "},
+             Case{"kasa", " ", "", "Original word NOT found. All spellings found: <none>"},
+             // Accepted by the enclitic analysis: found, naming the word itself.
+             Case{"dímelo", " ", "Y", "Original word found. All spellings found: dímelo"},
+         }) {
+        engine.SourceWord = W(c.source);
+        engine.EncliticResult = c.enclitic;
+        engine.WordResult = c.list;
+        ComposeWordReport(engine);
+        EXPECT_EQ(U(engine.WordResult), c.report) << c.source;
+    }
 }
 
 TEST(ConvertWord, CasingFlags) {

@@ -5,7 +5,7 @@ namespace vorlen::test {
 namespace {
 
 TEST(InflectionAcceptance, NeverAcceptsTheSpellingsOfLlanoByEar) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"yano"}, "yano", "N |yano|"},
         // Reached through "anas" -> "o|".
         {{"yo"}, "yanas", "N |yo|"},
@@ -14,13 +14,11 @@ TEST(InflectionAcceptance, NeverAcceptsTheSpellingsOfLlanoByEar) {
         // converted its respelling llano must be found.
         {{"llano"}, "llano", "Y |llano|", "yano"},
         {{"llano"}, "llanas", "Y |llano|", "yanas"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionAcceptance, FalseInfinitivesCountOnlyForWordsBeginningWithThem) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"bar"}, "bo", "N |bar|"},
         {{"bar"}, "bares", "Y |bar|"},
         {{"par"}, "pares", "Y |par|"},
@@ -36,9 +34,7 @@ TEST(InflectionAcceptance, FalseInfinitivesCountOnlyForWordsBeginningWithThem) {
         {{"bar", "ber"}, "bo", "N |bar|"},
         // The keys are compared exactly: a name in capitals is not one of them.
         {{"Bar"}, "Bo", "Y |Bar|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionAcceptance, RefusesTheExtraWordsWholeWordOnly) {

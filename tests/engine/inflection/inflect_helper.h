@@ -34,11 +34,14 @@ struct InflectCase {
     std::string_view typed = {};
 };
 
-inline void ExpectInflects(const InflectCase& c) {
-    SCOPED_TRACE(std::string(c.word));
-    Engine engine = MakeEngine(TestVocabulary{c.words});
-    EXPECT_EQ(Inflect(engine, c.word, c.typed), c.expected)
-        << c.word << (c.typed.empty() ? "" : " typed as ") << c.typed;
+// Each case on its own vocabulary.
+inline void ExpectInflects(const std::vector<InflectCase>& cases) {
+    for (const InflectCase& c : cases) {
+        SCOPED_TRACE(std::string(c.word));
+        Engine engine = MakeEngine(TestVocabulary{c.words});
+        EXPECT_EQ(Inflect(engine, c.word, c.typed), c.expected)
+            << c.word << (c.typed.empty() ? "" : " typed as ") << c.typed;
+    }
 }
 
 } // namespace vorlen::test

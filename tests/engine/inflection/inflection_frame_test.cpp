@@ -4,15 +4,17 @@ namespace vorlen::test {
 namespace {
 
 TEST(InflectionLookup, AnswersTheWordItselfFirst) {
-    ExpectInflects({{"casa"}, "casa", "Y |casa|"});
-    ExpectInflects({{"a"}, "a", "Y |a|"});
-    // One letter not in the vocabulary: nothing is cut from it.
-    ExpectInflects({{"a", "o"}, "x", "N |x|"});
-    ExpectInflects({{"a"}, "", "N ||"});
+    ExpectInflects({
+        {{"casa"}, "casa", "Y |casa|"},
+        {{"a"}, "a", "Y |a|"},
+        // One letter not in the vocabulary: nothing is cut from it.
+        {{"a", "o"}, "x", "N |x|"},
+        {{"a"}, "", "N ||"},
+    });
 }
 
 TEST(InflectionLookup, WordLengthDecidesWhichSectionsAreTried) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         // Two letters: only the verb rules ("as" -> ar, er, ir), not the plural s.
         {{"a"}, "as", "N |ir|"},
         // Three letters: the bare s and the feminine a, not "as" -> "o|".
@@ -20,9 +22,7 @@ TEST(InflectionLookup, WordLengthDecidesWhichSectionsAreTried) {
         {{"ba"}, "bas", "Y |ba|"},
         {{"ojo"}, "ojas", "Y |ojo|"},
         {{"blanco"}, "blanca", "Y |blanco|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionLookup, ComparesExactlySoCapitalsMatchNoEnding) {
@@ -35,15 +35,13 @@ TEST(InflectionLookup, ComparesExactlySoCapitalsMatchNoEnding) {
 }
 
 TEST(InflectionLookup, AnEmptyStemMakesAKeyOfTheReplacementAlone) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"o"}, "ista", "Y |o|"},
         {{"e"}, "ismo", "Y |e|"},
         // "eras" -> "|" leaves the key "||", which names no line; the search goes on.
         {{}, "eras", "N |erir|"},
         {{"e"}, "eras", "Y |e|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionLookup, AWordWithABarIsNoWord) {

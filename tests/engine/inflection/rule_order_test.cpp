@@ -4,7 +4,7 @@ namespace vorlen::test {
 namespace {
 
 TEST(InflectionRuleOrder, PluralsAndGender) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"sofá"}, "sofás", "Y |sofá|"},
         // é takes no bare s, and no other rule ends in "és": only the word itself is tried.
         {{"bebé"}, "bebés", "N |bebés|"},
@@ -16,26 +16,22 @@ TEST(InflectionRuleOrder, PluralsAndGender) {
         // luce (bare s) before luz ("ces" -> "z|").
         {{"luz", "luce"}, "luces", "Y |luce|"},
         {{"luz"}, "luces", "Y |luz|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionRuleOrder, AdverbsAndSuperlatives) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"rápido"}, "rápidamente", "Y |rápido|"},
         {{"feliz"}, "felizmente", "Y |feliz|"},
         {{"rapido"}, "rapidísimo", "Y |rapido|"},
         // The participle before its infinitive.
         {{"cansado", "cansar"}, "cansadísima", "Y |cansado|"},
         {{"cansar"}, "cansadísima", "Y |cansar|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionRuleOrder, DerivationalSuffixesNeedAnUnaccentedTypedWord) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"casa", "caso"}, "casita", "Y |casa|"},
         {{"caso"}, "casita", "Y |caso|"},
         {{"canción"}, "canciones", "Y |canción|"},
@@ -47,26 +43,22 @@ TEST(InflectionRuleOrder, DerivationalSuffixesNeedAnUnaccentedTypedWord) {
         {{"alemán", "alemo"}, "alemana", "Y |alemo|"},
         {{"alemán"}, "alemana", "Y |alemán|"},
         {{"actor"}, "actrices", "Y |actor|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionRuleOrder, EraAfterAnAccentedIIsNoNoun) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"cas"}, "casera", "Y |cas|"},
         // The candidate maíera of a typed maiera: "era" -> "|" is not tried,
         // the other readings of "era" are.
         {{"maí"}, "maíera", "N |maíerir|", "maiera"},
         {{"maí", "maíe"}, "maíera", "Y |maíe|", "maiera"},
         {{"maí"}, "maíeras", "N |maíerir|", "maieras"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionRuleOrder, VerbEndings) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"hablar"}, "hablen", "Y |hablar|"},
         {{"hablar"}, "hablemos", "Y |hablar|"},
         // busquen, not buscen: the "ar|" reading is not tried for c and g.
@@ -81,13 +73,11 @@ TEST(InflectionRuleOrder, VerbEndings) {
         {{"tener"}, "teniendo", "Y |tener|"},
         {{"hablar"}, "hablaríamos", "Y |hablar|"},
         {{"amar"}, "amabilidades", "Y |amar|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionRuleOrder, DiminutivesWithASpellingChange) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         {{"poco"}, "poquito", "Y |poco|"},
         // The plain diminutive rules come first and take the stem as it stands.
         {{"poco", "poqu"}, "poquito", "Y |poqu|"},
@@ -96,9 +86,7 @@ TEST(InflectionRuleOrder, DiminutivesWithASpellingChange) {
         {{"amor"}, "amorcito", "Y |amor|"},
         {{"amor", "amorzo"}, "amorcito", "Y |amorzo|"},
         {{"amigo"}, "amiguitos", "Y |amigo|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 } // namespace

@@ -4,7 +4,7 @@ namespace vorlen::test {
 namespace {
 
 TEST(InflectionStops, ZBeforeEEndsTheSearchAfterThePluralRules) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         // Without the stop "emos" -> "ar|" would find empezar; the last key
         // tried is that of "os" -> "o|".
         {{"empezar"}, "empezemos", "N |empezemo|"},
@@ -16,13 +16,11 @@ TEST(InflectionStops, ZBeforeEEndsTheSearchAfterThePluralRules) {
         {{"rezar"}, "reze", "N |reze|"},
         // Three letters are below the stop: "e" -> "ar|" finds the verb.
         {{"ozar"}, "oze", "Y |ozar|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 TEST(InflectionStops, FiveAndSixLetterWordsStopBeforeOneLetterStems) {
-    const std::vector<InflectCase> cases = {
+    ExpectInflects({
         // Five letters: no "ista"/"ismo" rule; the last key is from "a" -> "ir|".
         {{"po", "pa", "pe", "p"}, "pista", "N |pistir|"},
         {{"po", "p"}, "pismo", "N |pismir|"},
@@ -34,9 +32,7 @@ TEST(InflectionStops, FiveAndSixLetterWordsStopBeforeOneLetterStems) {
         // Seven letters reach the plural rules.
         {{"cuo"}, "cuistas", "Y |cuo|"},
         {{"cu"}, "cuismos", "Y |cu|"},
-    };
-    for (const auto& c : cases)
-        ExpectInflects(c);
+    });
 }
 
 } // namespace

@@ -7,17 +7,23 @@ namespace {
 
 constexpr Search kBoth[] = {Search::Plain, Search::Accented};
 
-TEST(Collection, FindsTheWordBehindAMissingH) {
-    for (Search search : kBoth) {
-        Engine engine = MakeEngine({"haber"});
-        EXPECT_EQ(Respelled(engine, search, "aber"), " haber ") << SearchName(search);
-    }
-}
-
-TEST(Collection, NothingFoundLeavesOneSpace) {
-    for (Search search : kBoth) {
-        Engine engine = MakeEngine({"casa"});
-        EXPECT_EQ(Respelled(engine, search, "perro"), " ") << SearchName(search);
+// Each row holds for both searches: what is found, with the casing that is a
+// word (Juan, ONU), and the single space when nothing is.
+TEST(Collection, FindsTheSameInBothSearches) {
+    struct Case {
+        std::vector<std::string> vocabulary;
+        const char* word;
+        const char* expected;
+    };
+    for (const Case& c : std::vector<Case>{Case{{"haber"}, "aber", " haber "}, // behind a missing h
+                                           Case{{"casa"}, "perro", " "},       // nothing found
+                                           Case{{"Juan", "ONU"}, "juan", " Juan "},
+                                           Case{{"Juan", "ONU"}, "onu", " ONU "}}) {
+        for (Search search : kBoth) {
+            Engine engine = MakeEngine(TestVocabulary{c.vocabulary});
+            EXPECT_EQ(Respelled(engine, search, c.word), c.expected)
+                << SearchName(search) << " " << c.word;
+        }
     }
 }
 
@@ -48,42 +54,33 @@ TEST(Collection, StopComparesWithTheSourceWord) {
     EXPECT_EQ(U(engine.WordResult), " vaca baca ");
 }
 
-TEST(Collection, KeepsTheCasingThatIsAWord) {
-    for (Search search : kBoth) {
-        Engine engine = MakeEngine({"Juan", "ONU"});
-        EXPECT_EQ(Respelled(engine, search, "juan"), " Juan ") << SearchName(search);
-        EXPECT_EQ(Respelled(engine, search, "onu"), " ONU ") << SearchName(search);
+// With every spelling wanted (ChangeMode C), the collected list.
+TEST(Collection, CollectsEverySpellingThatIsAWord) {
+    struct Case {
+        std::vector<std::string> vocabulary;
+        Search search;
+        const char* word;
+        const char* expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             // The casings are tried in order and the first that is a word is collected.
+             Case{{"sol", "Sol", "SOL", "Zol"}, Search::Accented, "sol", " sol Zol "},
+             // In asse, s then c and nothing then sc both give asce: the plain
+             // search lists it once per combination, the accented search once.
+             Case{{"asce"}, Search::Plain, "asse", " asce asce "},
+             Case{{"asce"}, Search::Accented, "asse", " asce "},
+             // Only the plain search makes a double r single.
+             Case{{"perro", "pero"}, Search::Plain, "perro", " perro pero "},
+             Case{{"perro", "pero"}, Search::Accented, "perro", " perro "},
+             // Accent marks are placed and taken off.
+             Case{{"está", "esta", "estad"}, Search::Accented, "esta", " esta está "},
+             Case{{"está", "esta", "estad"}, Search::Accented, "está", " está esta estad "},
+         }) {
+        Engine engine = MakeEngine(TestVocabulary{c.vocabulary});
+        engine.Options.ChangeMode = "C";
+        EXPECT_EQ(Respelled(engine, c.search, c.word), c.expected)
+            << SearchName(c.search) << " " << c.word;
     }
-}
-
-// The casings are tried in order and the first that is a word is collected.
-TEST(Collection, TakesTheFirstCasingThatIsAWord) {
-    Engine engine = MakeEngine({"sol", "Sol", "SOL", "Zol"});
-    engine.Options.ChangeMode = "C";
-    EXPECT_EQ(Respelled(engine, Search::Accented, "sol"), " sol Zol ");
-}
-
-// In asse, s then c and nothing then sc both give asce: the plain search
-// lists it once per combination, the accented search once.
-TEST(Collection, RepeatsOnlyInThePlainSearch) {
-    Engine engine = MakeEngine({"asce"});
-    engine.Options.ChangeMode = "C";
-    EXPECT_EQ(Respelled(engine, Search::Plain, "asse"), " asce asce ");
-    EXPECT_EQ(Respelled(engine, Search::Accented, "asse"), " asce ");
-}
-
-TEST(Collection, OnlyThePlainSearchMakesADoubleRSingle) {
-    Engine engine = MakeEngine({"perro", "pero"});
-    engine.Options.ChangeMode = "C";
-    EXPECT_EQ(Respelled(engine, Search::Plain, "perro"), " perro pero ");
-    EXPECT_EQ(Respelled(engine, Search::Accented, "perro"), " perro ");
-}
-
-TEST(Collection, PlacesAccentMarks) {
-    Engine engine = MakeEngine({"está", "esta", "estad"});
-    engine.Options.ChangeMode = "C";
-    EXPECT_EQ(Respelled(engine, Search::Accented, "esta"), " esta está ");
-    EXPECT_EQ(Respelled(engine, Search::Accented, "está"), " está esta estad ");
 }
 
 TEST(Collection, OneLetterWord) {

@@ -40,21 +40,22 @@ struct Case {
     int ignoreDiacritics = 0;
 };
 
-void Expect(const Case& c) {
-    test::TestVocabulary vocabulary;
-    vocabulary.words = c.vocabulary;
-    Engine engine = test::MakeEngine(vocabulary);
-    engine.IgnoreDiacritics = c.ignoreDiacritics;
-    engine.EncliticStem = "antes";
-    std::string word = test::W(c.word);
-    engine.SourceWord = word;
-    EXPECT_EQ(CheckEnclitics(engine, word), c.answer) << c.word;
-    EXPECT_EQ(test::U(engine.EncliticStem), c.stem) << c.word;
-    EXPECT_EQ(test::U(word), c.folded) << c.word;
+// Each case on its own vocabulary, the stem left by an earlier call "antes".
+void Expect(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        Engine engine = test::MakeEngine(test::TestVocabulary{c.vocabulary});
+        engine.IgnoreDiacritics = c.ignoreDiacritics;
+        engine.EncliticStem = "antes";
+        std::string word = test::W(c.word);
+        engine.SourceWord = word;
+        EXPECT_EQ(CheckEnclitics(engine, word), c.answer) << c.word;
+        EXPECT_EQ(test::U(engine.EncliticStem), c.stem) << c.word;
+        EXPECT_EQ(test::U(word), c.folded) << c.word;
+    }
 }
 
 TEST(CheckEnclitics, StripsOneOrTwoPronounsAfterAHostLetter) {
-    const std::vector<Case> cases = {
+    Expect({
         {{"cómpra"}, "cómpralo", "Y", "cómpra", "cómpralo"},
         {{"di"}, "dile", "Y", "di", "dile"}, // host letter i
         {{"di"}, "dime", "Y", "di", "dime"},
@@ -76,15 +77,13 @@ TEST(CheckEnclitics, StripsOneOrTwoPronounsAfterAHostLetter) {
         // Answers reached before any stem is formed leave the previous one.
         {{"casa"}, "Y", "Y", "antes", "y"},
         {{"casa"}, "Casa", "Y", "antes", "casa"},
-    };
-    for (const auto& c : cases)
-        Expect(c);
+    });
 }
 
 // With an empty vocabulary nothing is accepted, and the stem left is that of
 // the last attempt whose tests held: this shows the order of the attempts.
 TEST(CheckEnclitics, AfterNoTheStemIsTheLastAttempt) {
-    const std::vector<Case> cases = {
+    Expect({
         {{}, "vámonos", "N", "vámos", "vámonos"},            // vámon, vámo, vámos
         {{}, "démoselo", "N", "démos", "démoselo"},          // démose, démo, démos
         {{}, "sentémonos", "N", "sentémos", "sentémonos"},   // sentémon, sentémo, ...
@@ -94,9 +93,7 @@ TEST(CheckEnclitics, AfterNoTheStemIsTheLastAttempt) {
         {{"a"}, "ale", "N", "ale", "ale"},     // three letters: no ending is tried
         {{}, "xyzw", "N", "xyzw", "xyzw"},
         {{}, "", "N", "", ""},
-    };
-    for (const auto& c : cases)
-        Expect(c);
+    });
 }
 
 TEST(CheckEnclitics, AnyBytesAnswerWithoutFault) {

@@ -28,9 +28,7 @@ Found Similar(Engine& engine, std::string_view utf8) {
 }
 
 Found Similar(const std::vector<std::string>& words, std::string_view utf8) {
-    test::TestVocabulary vocabulary;
-    vocabulary.words = words;
-    Engine engine = MakeEngine(vocabulary);
+    Engine engine = MakeEngine(test::TestVocabulary{words});
     return Similar(engine, utf8);
 }
 
@@ -84,9 +82,7 @@ TEST(FindSimilarWords, ListsEachWordOnceInPassOrder) {
 }
 
 TEST(FindSimilarWords, NeverOffersExtraWords) {
-    test::TestVocabulary vocabulary;
-    vocabulary.words = {"casa", "caso"};
-    vocabulary.extraWords = {"casas", "ola"};
+    test::TestVocabulary vocabulary{{"casa", "caso"}, {"casas", "ola"}};
     Engine engine = MakeEngine(vocabulary);
     // "|casa" begins "|casas" in the extra words, so it is left out as well.
     EXPECT_EQ(Similar(engine, "cas").similar, "|caso");
