@@ -1,5 +1,8 @@
-// Any bytes as a vocabulary file: reading, building the store and its index,
-// parsing the pairs and looking words up must neither crash nor hang.
+// Any bytes as a vocabulary file: reading, building the store and its tables,
+// parsing the pairs, looking words up and searching similar words must
+// neither crash nor hang.
+#include "conversion/text_driver.h"
+#include "variants/similar_words.h"
 #include "vocabulary/lookup.h"
 #include "vocabulary/vocabulary_file.h"
 
@@ -40,5 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string result(bytes.substr(0, 64));
     vorlen::DropLastAlternative(result);
+    // Pieces of the input as words: the similar-word search over the lines
+    // just built, and a short text through the whole conversion.
+    for (std::size_t k = 0; k < size && k < 48; k += 6) {
+        engine.SourceWord = std::string(bytes.substr(k, 1 + k % 11));
+        engine.WordResult = "<none>";
+        vorlen::FindSimilarWords(engine);
+    }
+    (void)vorlen::ConvertText(engine, bytes.substr(0, 48));
     return 0;
 }

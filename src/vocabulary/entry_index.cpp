@@ -155,10 +155,12 @@ std::int32_t EntryIndex::Find(const VocabularyLines& lines, int line,
 }
 
 void EntryShapes::Build(const VocabularyLines& lines) {
-    // Each entry once, with its group under either offset.
+    // Each entry once: its position, its (line, tail) bucket, and its second
+    // and third characters.
     struct Listed {
         std::uint32_t second;
-        std::array<std::uint32_t, 2> group;
+        std::uint32_t bucket;
+        std::array<unsigned char, 2> letters;
     };
     std::vector<Listed> listed;
     for (std::size_t k = 0; k < kIndexedLineCount; ++k) {
@@ -170,37 +172,60 @@ void EntryShapes::Build(const VocabularyLines& lines) {
             const auto at = [&](std::size_t pos) -> unsigned char {
                 return pos <= line.size() ? static_cast<unsigned char>(line[pos - 1]) : '|';
             };
-            const std::size_t group = k * kGroupsPerLine + std::min(tail, kLongTail) * 256;
-            listed.push_back({static_cast<std::uint32_t>(e.second),
-                              {static_cast<std::uint32_t>(group + at(e.second)),
-                               static_cast<std::uint32_t>(group + at(e.second + 1))}});
+            listed.push_back(
+                {static_cast<std::uint32_t>(e.second),
+                 static_cast<std::uint32_t>(k * (kLongTail + 1) + std::min(tail, kLongTail)),
+                 {at(e.second), at(e.second + 1)}});
         });
     }
+    // Counting sorts, which keep the order they find: line order, then by
+    // bucket, then within each bucket by letter.
+    bucketStarts_.assign(kBuckets + 1, 0);
+    for (const Listed& l : listed)
+        ++bucketStarts_[l.bucket + 1];
+    for (std::size_t b = 1; b <= kBuckets; ++b)
+        bucketStarts_[b] += bucketStarts_[b - 1];
+    std::vector<Listed> byBucket(listed.size());
+    {
+        std::vector<std::uint32_t> next(bucketStarts_.begin(), bucketStarts_.end() - 1);
+        for (const Listed& l : listed)
+            byBucket[next[l.bucket]++] = l;
+    }
     for (std::size_t offset = 0; offset < 2; ++offset) {
-        // Counted first, then placed: each group keeps line order.
-        auto& starts = starts_[offset];
-        starts.assign(kIndexedLineCount * kGroupsPerLine + 1, 0);
-        for (const Listed& l : listed)
-            ++starts[l.group[offset] + 1];
-        for (std::size_t g = 1; g < starts.size(); ++g)
-            starts[g] += starts[g - 1];
         auto& positions = positions_[offset];
-        positions.resize(listed.size());
-        std::vector<std::uint32_t> next(starts.begin(), starts.end() - 1);
-        for (const Listed& l : listed)
-            positions[next[l.group[offset]]++] = l.second;
+        auto& letters = letters_[offset];
+        positions.resize(byBucket.size());
+        letters.resize(byBucket.size());
+        for (std::size_t b = 0; b < kBuckets; ++b) {
+            const std::size_t first = bucketStarts_[b];
+            const std::size_t last = bucketStarts_[b + 1];
+            if (first == last) continue;
+            std::array<std::uint32_t, 257> next{};
+            for (std::size_t n = first; n < last; ++n)
+                ++next[byBucket[n].letters[offset] + 1u];
+            for (std::size_t c = 1; c <= 256; ++c)
+                next[c] += next[c - 1];
+            for (std::size_t n = first; n < last; ++n) {
+                const unsigned char c = byBucket[n].letters[offset];
+                const std::size_t at = first + next[c]++;
+                positions[at] = byBucket[n].second;
+                letters[at] = c;
+            }
+        }
     }
 }
 
 std::span<const std::uint32_t> EntryShapes::Entries(int line, std::size_t tail, int offset,
                                                     unsigned char c) const {
-    const auto& starts = starts_[static_cast<std::size_t>(offset)];
-    if (starts.empty() || line < 0 || static_cast<std::size_t>(line) >= kIndexedLineCount)
+    if (bucketStarts_.empty() || line < 0 || static_cast<std::size_t>(line) >= kIndexedLineCount)
         return {};
-    const std::size_t group =
-        static_cast<std::size_t>(line) * kGroupsPerLine + std::min(tail, kLongTail) * 256 + c;
-    const auto& positions = positions_[static_cast<std::size_t>(offset)];
-    return {positions.data() + starts[group], positions.data() + starts[group + 1]};
+    const std::size_t bucket =
+        static_cast<std::size_t>(line) * (kLongTail + 1) + std::min(tail, kLongTail);
+    const auto& letters = letters_[static_cast<std::size_t>(offset)];
+    const auto [from, to] = std::equal_range(letters.begin() + bucketStarts_[bucket],
+                                             letters.begin() + bucketStarts_[bucket + 1], c);
+    const auto* positions = positions_[static_cast<std::size_t>(offset)].data();
+    return {positions + (from - letters.begin()), positions + (to - letters.begin())};
 }
 
 } // namespace vorlen

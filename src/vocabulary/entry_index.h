@@ -96,11 +96,15 @@ class EntryShapes {
                                            unsigned char c) const;
 
   private:
-    static constexpr std::size_t kGroupsPerLine = (kLongTail + 1) * 256;
-    // For each of the two offsets: the positions grouped by (line, tail, c),
-    // and where each group starts.
+    static constexpr std::size_t kBuckets = kIndexedLineCount * (kLongTail + 1);
+    // The entries sorted by (line, tail), where each (line, tail) begins,
+    // and, for each of the two offsets, within each (line, tail) by c and
+    // then by position: their positions and their characters c. The size of
+    // the tables does not depend on the number of letters, so a small
+    // vocabulary makes small tables.
+    std::vector<std::uint32_t> bucketStarts_;
     std::array<std::vector<std::uint32_t>, 2> positions_;
-    std::array<std::vector<std::uint32_t>, 2> starts_;
+    std::array<std::vector<unsigned char>, 2> letters_;
 };
 
 } // namespace vorlen
