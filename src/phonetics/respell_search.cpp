@@ -11,6 +11,8 @@ const RespellRule* FirstApplyingRule(std::span<const RespellRule> rules, std::st
                                      std::size_t position) {
     const std::string_view rest = framed.substr(position);
     for (const RespellRule& rule : rules) {
+        // The first character turns most rules down without a call of memcmp.
+        if (!rule.Pattern.empty() && (rest.empty() || rule.Pattern[0] != rest[0])) continue;
         if (!rest.starts_with(rule.Pattern)) continue;
         if (!rule.NextLetters.empty()) {
             const std::size_t next = rule.Pattern.size();

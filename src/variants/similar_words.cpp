@@ -222,13 +222,16 @@ void TrySwaps(Search& search) {
     std::string framed;
     framed.reserve(word.size() + 2);
     framed.append(1, '|').append(word).append(1, '|');
-    const auto& lines = search.engine.Vocabulary->VocabLines;
+    const VocabularyStore& store = *search.engine.Vocabulary;
+    const auto& lines = store.VocabLines;
     for (std::size_t k = 1; k < word.size(); ++k) {
         std::swap(framed[k], framed[k + 1]);
         // Swapping the first two letters moves the word to another line; a
         // swap that puts a letter without a line (ü) first is just skipped.
+        // A word longer than every entry of the line is not looked up, so
+        // that a word of a million letters costs no million lookups of it.
         const int x = LineIndexOf(framed[1]);
-        if (x >= 0) {
+        if (x >= 0 && word.size() <= store.Entries.LongestEntry(x)) {
             const std::string_view line = lines[static_cast<std::size_t>(x)];
             const std::string_view barWord(framed.data(), framed.size() - 1);
             if (framed.size() <= line.size() + 1 && IsEntry(search.engine, line, framed) &&

@@ -124,7 +124,11 @@ void EntryIndex::Build(const VocabularyLines& lines) {
         }
     };
     for (std::size_t k = 0; k < kIndexedLineCount; ++k) {
-        ForEachEntry(lines[k], [&](std::size_t open, std::string_view entry) {
+        const std::string_view text = lines[k];
+        const auto lastBar = text.rfind('|');
+        longest_[k] = lastBar == std::string_view::npos ? 0 : text.size() - lastBar - 1;
+        ForEachEntry(text, [&](std::size_t open, std::string_view entry) {
+            longest_[k] = std::max(longest_[k], entry.size());
             const std::uint64_t hash = HashEntry(static_cast<int>(k), entry);
             __builtin_prefetch(&slots_[hash & mask_], 1);
             __builtin_prefetch(&filter_[FilterWord(hash)], 1);

@@ -39,6 +39,14 @@ class EntryIndex {
     // line holds no such entry. `entry` holds no bar; `lines` are the ones
     // the index was built from.
     std::int32_t Find(const VocabularyLines& lines, int line, std::string_view entry) const;
+    // The length of the longest stretch of lines[line] that follows a bar and
+    // ends at the next bar or at the end of the line: no word longer than it
+    // is an entry of the line, nor ends the line after a bar.
+    std::size_t LongestEntry(int line) const {
+        return line >= 0 && static_cast<std::size_t>(line) < kIndexedLineCount
+                   ? longest_[static_cast<std::size_t>(line)]
+                   : 0;
+    }
 
   private:
     std::size_t FilterWord(std::uint64_t hash) const {
@@ -53,6 +61,7 @@ class EntryIndex {
     std::size_t mask_ = 0;
     std::vector<std::uint64_t> filter_;
     int filterShift_ = 64; // a hash's top bits choose its filter word
+    std::array<std::size_t, kIndexedLineCount> longest_{};
 };
 
 // One step of the similar-word search's walk over a line: the entry whose

@@ -109,6 +109,26 @@ TEST_F(CliTest, UnreadableFileIsAnError) {
     EXPECT_EQ(Cli("'" + dir_.string() + "'").status, 2);
 }
 
+TEST_F(CliTest, DataDirectoryThatCannotBeUsedIsAnError) {
+    WriteFile(dir_ / "file", "x");
+    const std::string source = ReadFile(dir_ / "spanall.txt");
+    // The later --data-dir wins over the one Cli() gives.
+    const CliRun uncreatable =
+        Cli("--data-dir '" + (dir_ / "file" / "data").string() + "'", "aber\n");
+    EXPECT_EQ(uncreatable.status, 2);
+    EXPECT_EQ(uncreatable.out, "");
+    EXPECT_NE(uncreatable.err.find("data directory " + (dir_ / "file" / "data").string() +
+                                   " cannot be created"),
+              std::string::npos)
+        << uncreatable.err;
+    const CliRun unwritable = Cli("--data-dir /proc/self", "aber\n");
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_EQ(unwritable.out, "");
+    EXPECT_NE(unwritable.err.find("/proc/self/spanall.txt cannot be written"), std::string::npos)
+        << unwritable.err;
+    EXPECT_EQ(ReadFile(dir_ / "spanall.txt"), source);
+}
+
 TEST_F(CliTest, WindowsTextComesBackInWindows1252) {
     const CliRun run = Cli("", "kasa \xe1rbol caza\r\n\x93hola\x94\r\n");
     EXPECT_EQ(run.status, 0) << run.err;

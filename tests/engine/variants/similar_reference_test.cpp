@@ -176,10 +176,10 @@ TEST(SimilarWordTables, AgreeOnAShippedSizedLine) {
     // The c line of the test vocabulary grown to many entries of all lengths.
     std::mt19937 random(5);
     test::TestVocabulary vocabulary;
-    for (int k = 0; k < 20000; ++k)
+    for (int k = 0; k < 8000; ++k)
         vocabulary.words.push_back("c" + RandomText(random, "aeiosnrt", 1, 14));
     const auto store = test::MakeEngine(vocabulary).Vocabulary;
-    for (int trial = 0; trial < 400; ++trial) {
+    for (int trial = 0; trial < 200; ++trial) {
         std::string word = vocabulary.words[random() % vocabulary.words.size()];
         switch (random() % 4) {
         case 0:
