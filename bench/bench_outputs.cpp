@@ -3,7 +3,8 @@
 //
 //   bench_outputs [--write] [--dump DIR]
 //
-// Converts the whole fortunes-es text under four sets of options, each word of
+// Converts the whole fortunes-es text under four sets of options (and on two
+// threads, which must give the same text), each word of
 // bench/data/misspellings-dev.tsv, random bytes, and looks for the similar
 // words of words with one typing error; then compares the fingerprint of every
 // output with bench/data/golden-outputs.txt. --write makes that file anew
@@ -14,6 +15,7 @@
 // golden file was made from another vocabulary or fortunes-es text (there is
 // nothing to compare with), 2 on an error.
 #include "bench_support.h"
+#include "conversion/parallel_text.h"
 #include "conversion/text_driver.h"
 #include "conversion/word_pipeline.h"
 #include "variants/similar_words.h"
@@ -85,6 +87,9 @@ std::vector<Output> ComputeOutputs(const std::string& fortunes) {
         outputs.push_back({name, vorlen::ConvertText(engine, fortunes).Text});
     };
     convert("fortunes-default", EngineWith(loaded, [](auto&) {}));
+    std::fprintf(stderr, "  fortunes-default-two-threads\n");
+    outputs.push_back(
+        {"fortunes-default-two-threads", vorlen::ConvertTextInParallel(loaded, fortunes, 2).Text});
     convert("fortunes-change", EngineWith(loaded, [](auto& o) { o.ChangeMode = "C"; }));
     convert("fortunes-no-caps-rule-bar-after-change", EngineWith(loaded, [](auto& o) {
                 o.CapsRule = 0;

@@ -5,13 +5,15 @@
 // Start-up: the vocabulary load as the program does it (copy into the data
 // directory, read, build the store and its tables), the median of five, and
 // its parts. Running text: the fortunes-es texts converted whole, first with
-// an empty memo of converted words (cold), then again (warm). Unique
+// an empty memo of converted words (cold), then again (warm), then cold on
+// two threads (as vorlen-cli converts a long text). Unique
 // misspelled words: each word of bench/data/misspellings-dev.tsv converted
 // once, with nothing remembered; then `hunspell -a -d es_ES` (Debian's
 // hunspell and hunspell-es) on the same words, and the ratio of the two
 // speeds. Random bytes: N bytes (default 1 MB) read as Windows-1252 text and
 // converted, as vorlen-cli does with a binary file. Then the peak memory.
 #include "bench_support.h"
+#include "conversion/parallel_text.h"
 #include "conversion/text_driver.h"
 #include "conversion/word_memo.h"
 #include "conversion/word_pipeline.h"
@@ -133,6 +135,16 @@ int main(int argc, char** argv) {
             Seconds([&] { outBytes = vorlen::ConvertText(engine, text).Text.size(); });
         std::printf("running text, %s         %.2f s, %.0f words/s (%zu bytes out)\n", pass,
                     seconds, static_cast<double>(words.size()) / seconds, outBytes);
+    }
+
+    {
+        vorlen::Engine fresh;
+        fresh.Vocabulary = engine.Vocabulary;
+        std::size_t outBytes = 0;
+        const double seconds =
+            Seconds([&] { outBytes = vorlen::ConvertTextInParallel(fresh, text, 2).Text.size(); });
+        std::printf("running text, cold, 2 threads %.2f s, %.0f words/s (%zu bytes out)\n", seconds,
+                    static_cast<double>(words.size()) / seconds, outBytes);
     }
 
     std::set<std::string> misspelled;

@@ -2,15 +2,17 @@
 // "Converted text" box shows it. The end message for long texts is the
 // window's business: standard output holds only the converted text.
 #include "cli/commands.h"
-#include "conversion/text_driver.h"
+#include "conversion/parallel_text.h"
 #include "vocabulary/cp1252.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <thread>
 
 namespace vorlen::cli {
 
@@ -48,7 +50,9 @@ int RunConvert(Engine& engine, const std::optional<std::string>& file, std::ostr
     // to a character, and written back the same way: nothing is lost.
     const bool utf8 = IsValidUtf8(text);
     if (!utf8) text = Cp1252ToUtf8(text);
-    std::string converted = ConvertText(engine, text).Text;
+    // A long text on every core: the result is the same as on one.
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    std::string converted = ConvertTextInParallel(engine, text, cores).Text;
     if (!utf8) {
         auto back = Utf8ToCp1252(converted);
         if (!back) {
