@@ -83,6 +83,7 @@ screenshot: build
 	@echo "Wrote docs/screenshot.png"
 
 bench: install-bench-deps build
+	-$(BUILD_DIR)/bench/bench_outputs
 	$(BUILD_DIR)/bench/bench_speed
 
 quality: build
