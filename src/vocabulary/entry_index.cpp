@@ -90,8 +90,9 @@ void EntryIndex::Build(const VocabularyLines& lines) {
     std::size_t entries = 0;
     for (std::size_t k = 0; k < kIndexedLineCount; ++k)
         entries += static_cast<std::size_t>(std::count(lines[k].begin(), lines[k].end(), '|'));
-    // At most half full: a miss ends within a probe or two.
-    const std::size_t capacity = std::bit_ceil(std::max<std::size_t>(2 * entries, 16));
+    // At most two thirds full: the table is visited by hits and by the few
+    // misses that the filter lets through, which end within a probe or two.
+    const std::size_t capacity = std::bit_ceil(std::max<std::size_t>(entries + entries / 2, 16));
     slots_.assign(capacity, Slot{});
     mask_ = capacity - 1;
     // Eight to sixteen bits per entry: about one miss in a hundred gets through.
