@@ -46,6 +46,9 @@ struct VocabularyStore {
     int ReplacementCount = 0;
     int ReplacementLast = -1;
     std::string ExtraWordLine;
+    // The words of ExtraWordLine: a bar-free word is one of them exactly when
+    // "|" + word + "|" occurs in the line. Views into ExtraWordLine.
+    std::unordered_set<std::string_view> ExtraWords;
     std::string EncliticHostLetters;
     EntryIndex Entries;
     EntryShapes Shapes;
@@ -122,14 +125,6 @@ struct WordMemo {
     std::weak_ptr<const VocabularyStore> Vocabulary;
 };
 
-// The words of ExtraWordLine as a set, built by the inflection analysis the
-// first time it needs them for a store. Its views point into that store's
-// ExtraWordLine, so they are read only while `Vocabulary` is that store.
-struct ExtraWordIndex {
-    std::weak_ptr<const VocabularyStore> Vocabulary;
-    std::unordered_set<std::string_view> Words;
-};
-
 struct Engine {
     // Never null; shared read-only between engines that were copied from one another.
     std::shared_ptr<const VocabularyStore> Vocabulary = std::make_shared<VocabularyStore>();
@@ -160,7 +155,6 @@ struct Engine {
 
     // Inflection analysis: the key of the last attempt, or of the entry found.
     std::string FoundKey;
-    ExtraWordIndex ExtraWords;
 
     // Phonetic respelling.
     RespellState Respell;

@@ -8,29 +8,7 @@
 
 namespace vorlen {
 
-namespace {
-
-bool IndexIsFor(const ExtraWordIndex& index, const std::shared_ptr<const VocabularyStore>& store) {
-    return !index.Vocabulary.owner_before(store) && !store.owner_before(index.Vocabulary);
-}
-
-// Every stretch between two neighbouring bars is a word of the line, so a
-// bar-free word is in the set exactly when "|" + word + "|" is in the line.
-void RebuildIndex(ExtraWordIndex& index, const std::shared_ptr<const VocabularyStore>& store) {
-    index.Words.clear();
-    const std::string_view line = store->ExtraWordLine;
-    for (auto bar = line.find('|'); bar != std::string_view::npos;) {
-        const auto next = line.find('|', bar + 1);
-        if (next == std::string_view::npos) break;
-        index.Words.insert(line.substr(bar + 1, next - bar - 1));
-        bar = next;
-    }
-    index.Vocabulary = store;
-}
-
-} // namespace
-
-bool IsExtraWord(Engine& engine, std::string_view word) {
+bool IsExtraWord(const Engine& engine, std::string_view word) {
     const std::string& line = engine.Vocabulary->ExtraWordLine;
     if (line.empty()) return false;
     if (word.find('|') != std::string_view::npos) {
@@ -39,9 +17,7 @@ bool IsExtraWord(Engine& engine, std::string_view word) {
         key.append(1, '|').append(word).append(1, '|');
         return line.find(key) != std::string::npos;
     }
-    if (!IndexIsFor(engine.ExtraWords, engine.Vocabulary))
-        RebuildIndex(engine.ExtraWords, engine.Vocabulary);
-    return engine.ExtraWords.Words.contains(word);
+    return engine.Vocabulary->ExtraWords.contains(word);
 }
 
 bool AcceptsHit(Engine& engine, std::string_view word) {

@@ -15,6 +15,6 @@ bool AcceptsHit(Engine& engine, std::string_view word);
 
 // True when "|" + word + "|" stands anywhere in ExtraWordLine. Bar-free words
 // are answered from a set built once per vocabulary store.
-bool IsExtraWord(Engine& engine, std::string_view word);
+bool IsExtraWord(const Engine& engine, std::string_view word);
 
 } // namespace vorlen

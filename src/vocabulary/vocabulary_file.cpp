@@ -63,7 +63,6 @@ void ReadLetterLines(VocabularyStore& store, const VocabularyText& text) {
     for (std::size_t k = 0; k < kVocabularyLineCount; ++k)
         store.VocabLines[k] = text.lines[k];
     store.PairLine = text.lines[kLettersAndPairsLines - 1];
-    BuildVocabularyIndex(store);
 }
 
 VocabularyText ReadChecked(const fs::path& file, std::size_t linesNeeded) {
@@ -117,6 +116,15 @@ void WriteVocabularyLines(const fs::path& file, const std::vector<std::string>& 
 void BuildVocabularyIndex(VocabularyStore& store) {
     store.Entries.Build(store.VocabLines);
     store.Shapes.Build(store.VocabLines);
+    // Every stretch between two neighbouring bars is a word of the line.
+    store.ExtraWords.clear();
+    const std::string_view extra = store.ExtraWordLine;
+    for (auto bar = extra.find('|'); bar != std::string_view::npos;) {
+        const auto next = extra.find('|', bar + 1);
+        if (next == std::string_view::npos) break;
+        store.ExtraWords.insert(extra.substr(bar + 1, next - bar - 1));
+        bar = next;
+    }
 }
 
 void ParseReplacementPairs(VocabularyStore& store) {
@@ -165,6 +173,7 @@ std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text
     ReadLetterLines(*store, text);
     store->ExtraWordLine = text.lines[kLinesNeeded - 1];
     ParseReplacementPairs(*store);
+    BuildVocabularyIndex(*store);
     return store;
 }
 
@@ -236,6 +245,7 @@ std::vector<std::string> ReloadVocabulary(Engine& engine, int ignoreDiacritics) 
     store->ReplacementLast = old.ReplacementLast;
     store->ExtraWordLine = old.ExtraWordLine;
     store->EncliticHostLetters = old.EncliticHostLetters;
+    BuildVocabularyIndex(*store);
     engine.Vocabulary = std::move(store);
     engine.IgnoreDiacritics = ignoreDiacritics;
     engine.Options.IgnoreDiacritics = ignoreDiacritics;

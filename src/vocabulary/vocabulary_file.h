@@ -48,7 +48,8 @@ std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text
 // Parses store.PairLine into ReplacementKeys/Values, Count and Last.
 void ParseReplacementPairs(VocabularyStore& store);
 
-// Builds the store's tables over VocabLines (vocabulary/entry_index.h).
+// Builds the store's tables over VocabLines (vocabulary/entry_index.h) and the
+// set of extra words; call it once every line of the store is in place.
 void BuildVocabularyIndex(VocabularyStore& store);
 
 // Writes lines as Windows-1252 with CR LF ends; throws VocabularyError.

@@ -62,6 +62,7 @@ TEST(InflectionAcceptance, ExtraWordSetAnswersAsTheLineSearch) {
     Engine engine = MakeEngine({"casa"});
     auto store = std::make_shared<VocabularyStore>();
     store->ExtraWordLine = "x|ab||cd|ef";
+    BuildVocabularyIndex(*store);
     engine.Vocabulary = store;
     for (std::string_view word : {"x", "ab", "", "cd", "ef", "b", "ab|", "cd|ef", "x|ab"}) {
         const bool inLine =
