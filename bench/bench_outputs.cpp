@@ -49,6 +49,8 @@ vorlen::Engine EngineWith(const vorlen::Engine& loaded,
     vorlen::Engine engine;
     engine.Vocabulary = loaded.Vocabulary;
     engine.Paths = loaded.Paths;
+    // The golden outputs are those of the original rules.
+    engine.Options.Classic = true;
     set(engine.Options);
     return engine;
 }
@@ -90,13 +92,13 @@ std::vector<Output> ComputeOutputs(const std::string& fortunes) {
     std::fprintf(stderr, "  fortunes-default-two-threads\n");
     outputs.push_back(
         {"fortunes-default-two-threads", vorlen::ConvertTextInParallel(loaded, fortunes, 2).Text});
-    convert("fortunes-change", EngineWith(loaded, [](auto& o) { o.ChangeMode = "C"; }));
+    convert("fortunes-change", EngineWith(loaded, [](auto& o) { o.ChangeFoundWords = true; }));
     convert("fortunes-no-caps-rule-bar-after-change", EngineWith(loaded, [](auto& o) {
-                o.CapsRule = 0;
+                o.CapsRule = false;
                 o.BarAfterChange = true;
             }));
     vorlen::Engine plain = EngineWith(loaded, [](auto&) {});
-    vorlen::ReloadVocabulary(plain, 1);
+    vorlen::ReloadVocabulary(plain, true);
     convert("fortunes-ignore-diacritics", plain);
 
     std::vector<std::string> misspelled;

@@ -109,8 +109,8 @@ vorlen::Engine LoadEngine(const Options& options, const fs::path& dataDirectory)
     engine.Paths.DataDirectory = dataDirectory;
     engine.Paths.StartupSource = options.vocabulary;
     vorlen::LoadVocabulary(engine);
-    if (options.ignoreDiacritics) vorlen::ReloadVocabulary(engine, 1);
-    engine.Options.ChangeMode = options.change ? "C" : "NC";
+    if (options.ignoreDiacritics) vorlen::ReloadVocabulary(engine, true);
+    engine.Options.ChangeFoundWords = options.change;
     return engine;
 }
 
@@ -171,9 +171,9 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double respelled = static_cast<double>(words.size()) * options.repeat;
 
-    std::printf("search            %s, ChangeMode %s\n",
+    std::printf("search            %s, found words %s\n",
                 options.ignoreDiacritics ? "diacritics ignored" : "accented",
-                options.change ? "C" : "NC");
+                options.change ? "changed" : "kept");
     std::printf("words             %zu x %d\n", words.size(), options.repeat);
     std::printf("candidates        %ld (%.1f a word)\n", candidates,
                 static_cast<double>(candidates) / respelled);

@@ -68,8 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine.Options.CapsRule = (flags >> 1) & 1;
     engine.Options.BarAfterChange = (flags >> 2) & 1;
     engine.Options.SimilarOnMiss = (flags >> 3) & 1;
-    engine.Options.ChangeMode = (flags >> 4) & 1 ? "C" : "NC";
+    engine.Options.ChangeFoundWords = (flags >> 4) & 1;
     engine.Options.EnglishMessages = (flags >> 5) & 1;
+    engine.Options.Classic = (flags >> 6) & 1;
 
     const vorlen::ConversionResult result = vorlen::ConvertText(engine, text);
 

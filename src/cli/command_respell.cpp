@@ -13,7 +13,7 @@ namespace {
 
 void Respell(Engine& engine, const std::string& word) {
     engine.SourceWord = word;
-    if (engine.IgnoreDiacritics == 1)
+    if (engine.IgnoreDiacritics)
         PhoneticRespell(engine, word);
     else
         PhoneticRespellAccented(engine, word);

@@ -32,6 +32,8 @@ Options:
   --bar-after-change    put a bar after a changed word that has one candidate
   --no-similar          do not offer similar words for a word not found
   --change              change words found in the vocabulary to all their spellings
+  --classic             only the original rules, with their outputs unchanged
+  --no-context          do not restore accents from the neighbouring words
   -h, --help            this text
 
 Text in: UTF-8, or Windows-1252 when the bytes are not valid UTF-8; text out in the same
@@ -69,17 +71,21 @@ Parse ParseArguments(int argc, char** argv, Arguments& args) {
                 }
                 (arg == "--vocabulary" ? args.paths.Vocabulary : args.paths.DataDirectory) = *v;
             } else if (arg == "--ignore-diacritics") {
-                args.options.IgnoreDiacritics = 1;
+                args.options.IgnoreDiacritics = true;
             } else if (arg == "--english") {
                 args.options.EnglishMessages = true;
             } else if (arg == "--no-caps-rule") {
-                args.options.CapsRule = 0;
+                args.options.CapsRule = false;
             } else if (arg == "--bar-after-change") {
                 args.options.BarAfterChange = true;
             } else if (arg == "--no-similar") {
-                args.options.SimilarOnMiss = 0;
+                args.options.SimilarOnMiss = false;
             } else if (arg == "--change") {
-                args.options.ChangeMode = "C";
+                args.options.ChangeFoundWords = true;
+            } else if (arg == "--classic") {
+                args.options.Classic = true;
+            } else if (arg == "--no-context") {
+                args.options.ContextAccents = false;
             } else {
                 std::cerr << "vorlen-cli: unknown option " << arg << " (see --help)\n";
                 return Parse::Error;
@@ -130,14 +136,14 @@ int main(int argc, char** argv) {
 
     vorlen::Engine engine;
     engine.Options = args.options;
-    engine.Options.IgnoreDiacritics = 0;
+    engine.Options.IgnoreDiacritics = false;
     args.paths.ProgramFile = vorlen::CurrentProgramFile();
     engine.Paths = vorlen::ResolveVocabularyPaths(args.paths);
     try {
         for (const auto& w : vorlen::LoadVocabulary(engine))
             std::cerr << "vorlen-cli: " << w << '\n';
-        if (args.options.IgnoreDiacritics == 1)
-            for (const auto& w : vorlen::ReloadVocabulary(engine, 1))
+        if (args.options.IgnoreDiacritics)
+            for (const auto& w : vorlen::ReloadVocabulary(engine, true))
                 std::cerr << "vorlen-cli: " << w << '\n';
     } catch (const vorlen::VocabularyError& e) {
         std::cerr << "vorlen-cli: " << vorlen::DescribeVocabularyError(e, true) << '\n';

@@ -39,7 +39,7 @@ int TypedLetter(const Engine& engine, std::string_view typed) {
 } // namespace
 
 void StartImmediateMode(Engine& engine) {
-    engine.Options.ImmediateMode = 1;
+    engine.Options.ImmediateMode = true;
     engine.CurrentWord.clear();
     engine.CurrentChar.clear();
 }
@@ -47,7 +47,7 @@ void StartImmediateMode(Engine& engine) {
 // engine.CurrentChar holds the last key typed, as UTF-8: it can be any
 // character, not only a Windows-1252 one.
 bool TypeKey(Engine& engine, const std::string& typed, std::string& text, int& caret) {
-    if (engine.Options.ImmediateMode != 1 || typed.empty()) return false;
+    if (!engine.Options.ImmediateMode || typed.empty()) return false;
     const int letter = TypedLetter(engine, typed);
     if (engine.CurrentWord.empty()) {
         // A non-letter with no word pending is only inserted: the copy of the

@@ -14,7 +14,7 @@
 
 namespace vorlen {
 
-// Turns immediate mode on (Check6 ticked): sets Options.ImmediateMode and
+// Turns immediate mode on (its box ticked): sets Options.ImmediateMode and
 // forgets any pending word and the last key. The window empties the input box.
 void StartImmediateMode(Engine& engine);
 

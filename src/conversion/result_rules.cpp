@@ -93,15 +93,14 @@ bool IsPronounTail(std::string_view tail) {
 
 void DecideHomophones(Engine& engine) {
     std::string& result = engine.WordResult;
-    if ((result == "|mí|"_w || result == "|mi|") && engine.Options.ChangeMode == "C")
+    if ((result == "|mí|"_w || result == "|mi|") && engine.Options.ChangeFoundWords)
         result = "|mi|mí|"_w;
     const std::string written = ToLower(engine.SourceWord);
     for (const auto& line : kHomophoneLines)
         if (written == line.Written && result == line.Candidates) result = line.Becomes;
     // A capital O stands for the conjunction ó (it is written with its accent
     // between figures and in old capitals); a small one is the plain o.
-    if (result == "|o|ó|"_w)
-        result = (engine.InitialCap == 1 || engine.AllCaps == 1) ? "|ó|"_w : "|o|";
+    if (result == "|o|ó|"_w) result = (engine.InitialCap || engine.AllCaps) ? "|ó|"_w : "|o|";
     if (Contains(result, "|ablándó"_w)) result = "|" + engine.SourceWord + "|";
 }
 
@@ -132,7 +131,7 @@ void FoldEnseEndings(Engine& engine) {
     for (auto ending : {"ense|"_w, "enses|"_w}) {
         if (!Contains(engine.WordResult, ending) || HasAccent(engine.SourceWord) != 0) continue;
         const int saved = engine.IgnoreDiacritics;
-        engine.IgnoreDiacritics = 1;
+        engine.IgnoreDiacritics = true;
         engine.WordResult = FoldForLookup(engine, engine.WordResult);
         engine.IgnoreDiacritics = saved;
     }

@@ -32,7 +32,7 @@ void FixDoubleE(Engine& engine) {
 
 void DecideDias(Engine& engine) {
     std::string& result = engine.WordResult;
-    const bool change = engine.Options.ChangeMode == "C";
+    const bool change = engine.Options.ChangeFoundWords;
     if (Contains(result, "|días|"_w) && change) result = "|días|Díaz|"_w;
     if (ToLower(engine.SourceWord) == "días"_w && Contains(result, "|días|"_w) && !change)
         result = "|días|"_w;
@@ -52,13 +52,13 @@ void RestoreCasing(Engine& engine) {
     if (firstBar == std::string::npos) return;
     const std::string& source = engine.SourceWord;
     const bool writtenSmall = !source.empty() && source[0] == ToLowerByte(source[0]);
-    if (engine.InitialCap == 0 && writtenSmall)
+    if (!engine.InitialCap && writtenSmall)
         for (std::size_t k = 1; k < result.size(); ++k)
             if (result[k - 1] == '|') result[k] = ToLowerByte(result[k]);
-    if (engine.InitialCap == 1)
+    if (engine.InitialCap)
         for (std::size_t k = 1; k < result.size(); ++k)
             if (result[k - 1] == '|') result[k] = ToUpperByte(result[k]);
-    if (engine.AllCaps == 1)
+    if (engine.AllCaps)
         for (std::size_t k = firstBar; k < result.size(); ++k)
             result[k] = ToUpperByte(result[k]);
 }
@@ -69,8 +69,7 @@ void FixDiasAfterCasing(Engine& engine) {
 }
 
 void OfferSimilarWords(Engine& engine) {
-    if (engine.WordResult == "<none>" && engine.Options.SimilarOnMiss == 1)
-        FindSimilarWords(engine);
+    if (engine.WordResult == "<none>" && engine.Options.SimilarOnMiss) FindSimilarWords(engine);
 }
 
 void FixSeis(Engine& engine) {

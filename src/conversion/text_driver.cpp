@@ -37,7 +37,7 @@ class TextConversion {
         output_.append(bytes);
         if (!c.Valid) return;
         if (c.CodePoint == '.' || c.CodePoint == '?' || c.CodePoint == '!')
-            engine_.SentenceStarted = 0;
+            engine_.SentenceStarted = false;
         else if (c.CodePoint >= '0' && c.CodePoint <= '9')
             engine_.SentenceStarted = engine_.Options.CapsRule;
     }
@@ -47,7 +47,7 @@ class TextConversion {
         engine_.CurrentWord = std::move(word_);
         word_.clear();
         const std::string& word = engine_.CurrentWord;
-        if (engine_.SentenceStarted == 1 && word[0] == ToUpperByte(word[0])) {
+        if (engine_.SentenceStarted && word[0] == ToUpperByte(word[0])) {
             // Protected: a name or a capitalised word inside a sentence is
             // shown exactly as written, never marked.
             engine_.WordResult = "|" + word + "|";
@@ -86,7 +86,7 @@ ConversionResult ConvertText(Engine& engine, std::string_view input,
     // The word pending in immediate mode, if any, outlives the conversion: the
     // driver only borrows CurrentWord to hand each word to the pipeline.
     const std::string pendingWord = std::move(engine.CurrentWord);
-    engine.SentenceStarted = 0;
+    engine.SentenceStarted = false;
     engine.CurrentWord.clear();
     ConversionResult result;
     TextConversion conversion(engine, progress);

@@ -28,7 +28,7 @@ void Restore(Engine& engine, const WordMemoEntry& entry) {
     engine.SimilarWords = entry.SimilarWords;
     engine.AllCaps = entry.AllCaps;
     // A word in capitals leaves InitialCap as the word before set it.
-    if (entry.AllCaps == 0) engine.InitialCap = entry.InitialCap;
+    if (!entry.AllCaps) engine.InitialCap = entry.InitialCap;
 }
 
 WordMemoEntry Snapshot(const Engine& engine) {

@@ -36,7 +36,7 @@ constexpr std::array<std::pair<char, char>, 6> kAccentTransfers = {{
 }};
 
 void Respell(Engine& engine, const std::string& word) {
-    if (engine.IgnoreDiacritics == 1)
+    if (engine.IgnoreDiacritics)
         PhoneticRespell(engine, word);
     else
         PhoneticRespellAccented(engine, word);
@@ -47,7 +47,7 @@ void Respell(Engine& engine, const std::string& word) {
 void ClassifyCasing(Engine& engine) {
     const std::string& word = engine.SourceWord;
     engine.AllCaps = (word.size() > 1 && word == ToUpper(word)) ? 1 : 0;
-    if (engine.AllCaps == 0)
+    if (!engine.AllCaps)
         engine.InitialCap = (!word.empty() && word[0] == ToUpperByte(word[0])) ? 1 : 0;
 }
 
@@ -91,7 +91,7 @@ void CollapseDoubleSpaces(std::string& text) {
 void ReattachPronounEnding(Engine& engine) {
     const std::string& stem = engine.EncliticStem;
     const int saved = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = 1;
+    engine.IgnoreDiacritics = true;
     const std::string plainWord = FoldForLookup(engine, engine.ReportWord);
     engine.IgnoreDiacritics = saved;
     const bool restoredS = !stem.empty() && stem.back() == 's' && !plainWord.starts_with(stem) &&
@@ -129,7 +129,7 @@ void ReattachPronounEnding(Engine& engine) {
 // pronouns back on its spellings.
 void RespellEncliticStem(Engine& engine) {
     engine.SavedIgnoreDiacritics = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = 1;
+    engine.IgnoreDiacritics = true;
     engine.EncliticStem = FoldForLookup(engine, engine.EncliticStem);
     engine.IgnoreDiacritics = engine.SavedIgnoreDiacritics;
     Respell(engine, std::string(engine.EncliticStem));
@@ -177,14 +177,14 @@ void ReportToList(Engine& engine) {
     if (result.empty() || (result.back() != '>' && result.back() != '|')) result.push_back('|');
     if (result.front() != '<' && result.front() != '|') result.insert(result.begin(), '|');
     // A word that is in the vocabulary is left exactly as written.
-    if (engine.NotFoundTag.empty() && engine.Options.ChangeMode == "NC")
+    if (engine.NotFoundTag.empty() && !engine.Options.ChangeFoundWords)
         result = "|" + engine.SourceWord + "|";
 }
 
 } // namespace
 
 void ComposeWordReport(Engine& engine) {
-    if (engine.IgnoreDiacritics == 0) engine.ReportWord = engine.SourceWord;
+    if (!engine.IgnoreDiacritics) engine.ReportWord = engine.SourceWord;
     std::string& result = engine.WordResult;
     const bool found = Contains(result, " " + ToLower(engine.ReportWord) + " ") ||
                        Contains(result, " " + engine.ReportWord + " ") ||
@@ -210,7 +210,7 @@ void ConvertWord(Engine& engine) {
     ComposeWordReport(engine);
 
     const bool notFound = engine.WordResult.starts_with("Original word NOT");
-    if ((notFound && engine.Options.ChangeMode == "C") || Contains(engine.WordResult, kNone))
+    if ((notFound && engine.Options.ChangeFoundWords) || Contains(engine.WordResult, kNone))
         TryEnclitics(engine);
 
     ReportToList(engine);

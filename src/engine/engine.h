@@ -64,13 +64,28 @@ struct VocabularyPaths {
 
 // Option values read by the engine, set by the front end from its controls.
 struct EngineOptions {
-    int IgnoreDiacritics = 0;      // Check1: the box; ConvertWord copies it at each word
-    int CapsRule = 1;              // Check3
-    bool BarAfterChange = false;   // Check4
-    int SimilarOnMiss = 1;         // Check5
-    std::string ChangeMode = "NC"; // Option1 "NC" / Option2 "C"
-    int ImmediateMode = 0;         // Check6
-    bool EnglishMessages = false;  // Check2
+    // Words are matched against the vocabulary without accents (á=a, ñ=n);
+    // ConvertWord copies it at each word.
+    bool IgnoreDiacritics = false;
+    // A capitalised word inside a sentence is taken for a name and left as written.
+    bool CapsRule = true;
+    // A changed word with a single candidate gets a bar after it.
+    bool BarAfterChange = false;
+    // A word not found is offered the vocabulary words one typing error away.
+    bool SimilarOnMiss = true;
+    // Words found as written are still given all their spellings ("ves|vez");
+    // off, a word found is left alone.
+    bool ChangeFoundWords = false;
+    // Each word is converted in the input box as soon as it is typed.
+    bool ImmediateMode = false;
+    bool EnglishMessages = false;
+    // Only the original rules, byte for byte as they always were: no stress
+    // accents on verb forms with pronouns, no reordering by frequency, no
+    // protected tokens or names, no accents restored from context.
+    bool Classic = false;
+    // Outside classic mode: accents restored where the neighbouring words call
+    // for them (más, está, él) in running text.
+    bool ContextAccents = true;
     bool operator==(const EngineOptions&) const = default;
 };
 
@@ -115,8 +130,8 @@ struct WordMemoEntry {
     std::string NotFoundTag;
     std::string EncliticResult;
     std::string SimilarWords;
-    int AllCaps = 0;
-    int InitialCap = 0;
+    bool AllCaps = false;
+    bool InitialCap = false;
 };
 
 struct WordMemo {
@@ -131,14 +146,14 @@ struct Engine {
     VocabularyPaths Paths;
     EngineOptions Options;
 
-    // The diacritics setting in force (Check1 after the last reload or word).
-    int IgnoreDiacritics = 0;
+    // The diacritics setting in force (after the last reload or word).
+    bool IgnoreDiacritics = false;
 
     // Text driver.
     std::string LetterSet{kLetterSet};
     std::string CurrentWord;
     std::string CurrentChar;
-    int SentenceStarted = 0;
+    bool SentenceStarted = false;
 
     // Word pipeline.
     std::string WorkWord;
@@ -149,9 +164,9 @@ struct Engine {
     std::string EncliticResult;
     std::string EncliticStem;
     std::string SimilarWords;
-    int AllCaps = 0;
-    int InitialCap = 0;
-    int SavedIgnoreDiacritics = 0;
+    bool AllCaps = false;
+    bool InitialCap = false;
+    bool SavedIgnoreDiacritics = false;
 
     // Inflection analysis: the key of the last attempt, or of the entry found.
     std::string FoundKey;

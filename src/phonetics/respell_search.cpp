@@ -58,14 +58,14 @@ void Collect(std::string& wordResult, std::string_view spelling, Collection coll
 
 // Checks the candidate in lower case, with a capital, in capitals, up to the
 // first that is a word. Returns false when the search is to stop: the word as
-// written, in lower case, was found and only changes are wanted (ChangeMode
-// "NC"), so a word spelled right costs one lookup.
+// written, in lower case, was found and only changes are wanted (found words
+// are kept), so a word spelled right costs one lookup.
 bool CheckCandidate(Engine& engine, Collection collection) {
     RespellState& state = engine.Respell;
     const std::string& candidate = state.CandidateSpelling;
     if (IsInflectedForm(engine, candidate)) {
         Collect(engine.WordResult, candidate, collection);
-        return !(engine.Options.ChangeMode == "NC" && candidate == engine.SourceWord);
+        return engine.Options.ChangeFoundWords || candidate != engine.SourceWord;
     }
     std::string& cased = state.CasedSpelling;
     cased = candidate;

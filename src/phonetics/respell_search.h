@@ -26,7 +26,7 @@ enum class Collection { EveryHit, OncePerSpelling };
 void SegmentFramedWord(RespellState& state, std::span<const RespellRule> rules);
 
 // Segments state.FramedWord, then builds and checks every combination until
-// all are tried, the budget is spent or (ChangeMode "NC") the word as written
+// all are tried, the budget is spent or (found words kept) the word as written
 // is found. Leaves the findings in engine.WordResult (" a b ", " " for none).
 void RunRespellSearch(Engine& engine, std::span<const RespellRule> rules, Collection collection);
 

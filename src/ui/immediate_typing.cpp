@@ -17,12 +17,12 @@ ImmediateTyping::ImmediateTyping(Engine& engine, QPlainTextEdit* box)
 }
 
 bool ImmediateTyping::Active() const {
-    return engine_.Options.ImmediateMode == 1;
+    return engine_.Options.ImmediateMode;
 }
 
 void ImmediateTyping::SetActive(bool on) {
     if (!on) {
-        engine_.Options.ImmediateMode = 0;
+        engine_.Options.ImmediateMode = false;
         return;
     }
     editing_ = true;

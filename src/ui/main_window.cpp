@@ -122,7 +122,7 @@ void MainWindow::FocusInput() {
 }
 
 void MainWindow::Check1_Click() {
-    const int ignore = Check1->isChecked() ? 1 : 0;
+    const bool ignore = Check1->isChecked();
     try {
         for (const std::string& warning : ReloadVocabulary(*engine_, ignore))
             qWarning("vorlen: %s", warning.c_str());
@@ -165,12 +165,12 @@ void MainWindow::Check6_Click() {
 }
 
 void MainWindow::Option1_Click() {
-    engine_->Options.ChangeMode = "NC";
+    engine_->Options.ChangeFoundWords = false;
     FocusInput();
 }
 
 void MainWindow::Option2_Click() {
-    engine_->Options.ChangeMode = "C";
+    engine_->Options.ChangeFoundWords = true;
     FocusInput();
 }
 

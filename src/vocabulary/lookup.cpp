@@ -50,7 +50,7 @@ std::int32_t VocabLookup(const Engine& engine, std::string_view key) {
 
 std::string FoldForLookup(const Engine& engine, std::string_view word) {
     std::string out(word);
-    if (engine.IgnoreDiacritics != 0) {
+    if (engine.IgnoreDiacritics) {
         static constexpr std::string_view accented = "áéíóú"_w;
         static constexpr std::string_view plain = "aeiou";
         for (std::size_t k = 0; k < accented.size(); ++k) {

@@ -219,7 +219,7 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
         }
     }
     fs::path file = paths.MainFile();
-    if (engine.IgnoreDiacritics == 1) {
+    if (engine.IgnoreDiacritics) {
         EnsurePlainFile(paths);
         file = paths.PlainFile();
     }
@@ -228,10 +228,10 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
     return std::move(text.warnings);
 }
 
-std::vector<std::string> ReloadVocabulary(Engine& engine, int ignoreDiacritics) {
+std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics) {
     const VocabularyPaths& paths = engine.Paths;
     fs::path file = paths.MainFile();
-    if (ignoreDiacritics == 1) {
+    if (ignoreDiacritics) {
         EnsurePlainFile(paths);
         file = paths.PlainFile();
     }

@@ -34,9 +34,9 @@ VocabularyText ParseVocabularyText(std::string_view bytes);
 // Throws VocabularyError; the store is then left as it was.
 std::vector<std::string> LoadVocabulary(Engine& engine);
 
-// Check1: re-reads the letter lines and the pair line from the main or the
+// The diacritics box changed: re-reads the letter lines and the pair line from the main or the
 // plain file; the parsed pairs and the extra words keep what start-up gave.
-std::vector<std::string> ReloadVocabulary(Engine& engine, int ignoreDiacritics);
+std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics);
 
 // Writes the plain file (no diacritics: á->a ... ü->u, ñ->n) from the main one.
 void BuildPlainVocabulary(const VocabularyPaths& paths);

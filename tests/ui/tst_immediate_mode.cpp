@@ -57,7 +57,7 @@ void ImmediateModeTest::typedWordsAreConverted() {
     // Every word ended with its separator; a separator ends none of the
     // words that follow it, so the capitals rule protects nothing here.
     EngineOptions options = t.window().engine().Options;
-    options.CapsRule = 0;
+    options.CapsRule = false;
     QCOMPARE(t.Text1()->toPlainText(), t.Reference(Typed(keys), options));
     QVERIFY(t.Text2()->toPlainText().isEmpty());
     QVERIFY(t.window().ConvertedSaved());

@@ -107,12 +107,12 @@ void MainWindowTest::optionControlsSetTheEngine() {
     TestWindow t;
     t.Click({u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s, u"Option2"_s});
     EngineOptions o;
-    o.IgnoreDiacritics = 1;
+    o.IgnoreDiacritics = true;
     o.EnglishMessages = true;
-    o.CapsRule = 0;
+    o.CapsRule = false;
     o.BarAfterChange = true;
-    o.SimilarOnMiss = 0;
-    o.ChangeMode = "C";
+    o.SimilarOnMiss = false;
+    o.ChangeFoundWords = true;
     QCOMPARE(t.window().engine().Options, o);
     t.Click({u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s, u"Option1"_s});
     QCOMPARE(t.window().engine().Options, EngineOptions{});

@@ -56,7 +56,7 @@ class CliTest : public ::testing::Test {
         WriteFile(dir_ / "in", input);
         const std::string command = std::string(VORLEN_CLI) + " --vocabulary '" +
                                     (dir_ / "spanall.txt").string() + "' --data-dir '" +
-                                    (dir_ / "data").string() + "' " + args + " < '" +
+                                    (dir_ / "data").string() + "' --classic " + args + " < '" +
                                     (dir_ / "in").string() + "' > '" + (dir_ / "out").string() +
                                     "' 2> '" + (dir_ / "err").string() + "'";
         const int raw = std::system(command.c_str());

@@ -29,7 +29,7 @@ class RespellCommand : public testing::Test {
     std::string Run(const std::string& arguments) {
         const std::string command = std::string(VORLEN_CLI) + " --vocabulary '" +
                                     (dir_ / "spanall.txt").string() + "' --data-dir '" +
-                                    (dir_ / "data").string() + "' " + arguments;
+                                    (dir_ / "data").string() + "' --classic " + arguments;
         std::string out;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (pipe == nullptr) return "<popen failed>";

@@ -72,7 +72,7 @@ TEST(TypeKey, NonLetterWithNoWordPendingConvertsNothing) {
 
 TEST(TypeKey, MarksAsTheConvertedTextDoes) {
     Engine engine = MakeEngine({"casa", "caza"});
-    engine.Options.SimilarOnMiss = 0;
+    engine.Options.SimilarOnMiss = false;
     engine.Options.BarAfterChange = true;
     StartImmediateMode(engine);
     InputBox box{engine};

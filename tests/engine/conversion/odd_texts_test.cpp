@@ -58,7 +58,7 @@ TEST(OddTexts, EveryByteValue) {
         bytes.push_back(static_cast<char>(b));
     // As malformed UTF-8, as Windows-1252 text, and each byte alone and
     // inside a word, under both diacritics settings.
-    for (const int ignoreDiacritics : {0, 1}) {
+    for (const bool ignoreDiacritics : {0, 1}) {
         engine.Options.IgnoreDiacritics = ignoreDiacritics;
         ExpectSeparatorsKept(engine, bytes);
         ExpectSeparatorsKept(engine, Cp1252ToUtf8(bytes));
@@ -72,7 +72,7 @@ TEST(OddTexts, EveryByteValue) {
 
 TEST(OddTexts, MalformedUtf8IsCopiedByteForByte) {
     Engine engine = TestEngine();
-    engine.Options.SimilarOnMiss = 0;
+    engine.Options.SimilarOnMiss = false;
     for (const std::string& bad : {
              std::string("\x80"),             // a lone continuation byte
              std::string("\xbf\x80\x80"),     // several
@@ -107,8 +107,8 @@ TEST(OddTexts, WordsOfTenThousandLetters) {
          {std::string(10000, 'a'), std::string(10000, 'h'), "casa" + std::string(9996, 's'),
           std::string(5000, 'A') + std::string(5000, 'a'), Cp1252ToUtf8(mixed),
           Cp1252ToUtf8(W("á")) + std::string(9999, 'l'), "vez" + std::string(9997, 'z') + "melo"}) {
-        for (const char* mode : {"NC", "C"}) {
-            engine.Options.ChangeMode = mode;
+        for (const bool mode : {false, true}) {
+            engine.Options.ChangeFoundWords = mode;
             const std::string out = ConvertText(engine, "si " + word + " si").Text;
             EXPECT_TRUE(out.starts_with("si ")) << mode;
             EXPECT_TRUE(out.ends_with(" si")) << mode;
@@ -124,7 +124,7 @@ TEST(OddTexts, AWordOfOneHundredFiftyThousandLetters) {
     std::string word;
     while (word.size() < 150'000)
         word += W("kasávez");
-    for (const int ignoreDiacritics : {0, 1}) {
+    for (const bool ignoreDiacritics : {0, 1}) {
         engine.Options.IgnoreDiacritics = ignoreDiacritics;
         const std::string out = ConvertText(engine, Cp1252ToUtf8(word) + " kasa").Text;
         EXPECT_TRUE(out.ends_with(" casa|caza"));

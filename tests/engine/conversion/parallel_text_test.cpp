@@ -52,7 +52,7 @@ TEST(ConvertTextInParallel, GivesTheTextConvertedOnOneCore) {
     std::mt19937 random(21);
     for (int round = 0; round < 6; ++round) {
         engine.Options.CapsRule = round % 2;
-        engine.Options.ChangeMode = round % 3 == 0 ? "C" : "NC";
+        engine.Options.ChangeFoundWords = round % 3 == 0;
         engine.Options.IgnoreDiacritics = round >= 4 ? 1 : 0;
         engine.Options.BarAfterChange = round == 3;
         const std::string text = RandomText(random, kParallelTextBytes + 5000 * round);

@@ -139,9 +139,9 @@ TEST(ResultRules, HomophoneDecisions) {
                             {"O", "|o|ó|", "|Ó|"},
                             {"ablando", "|ablándó|", "|ablando|"},
                         });
-    engine.Options.ChangeMode = "C";
+    engine.Options.ChangeFoundWords = true;
     ExpectRules(engine, {{"mi", "|mi|", "|mi|mí|"}, {"días", "|días|", "|días|Díaz|"}});
-    engine.Options.ChangeMode = "NC";
+    engine.Options.ChangeFoundWords = false;
     ExpectRules(engine, {{"dias", "|dias|", "|días|Díaz|"}, {"días", "|días|", "|días|"}});
 }
 
@@ -197,9 +197,9 @@ TEST(ResultRules, CasingFollowsTheWordAsWritten) {
 
 TEST(ResultRules, NothingFoundStaysNoneWithoutSimilarWords) {
     Engine engine = MakeEngine({"casa"});
-    engine.Options.SimilarOnMiss = 0;
+    engine.Options.SimilarOnMiss = false;
     ExpectRules(engine, {{"csaa", "<none>", "<none>"}});
-    engine.Options.SimilarOnMiss = 1;
+    engine.Options.SimilarOnMiss = true;
     EXPECT_EQ(RunRules(engine, "csaa", "<none>"), "csaa|casa");
     EXPECT_EQ(U(engine.SimilarWords), "|casa");
 }

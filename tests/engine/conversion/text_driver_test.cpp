@@ -38,7 +38,7 @@ TEST(ConvertText, CopiesEverythingBetweenWords) {
 
 TEST(ConvertText, ApostropheAndHyphenSplitWords) {
     Engine engine = MakeEngine({"agua", "bien", "estar", "casa"});
-    engine.Options.SimilarOnMiss = 0;
+    engine.Options.SimilarOnMiss = false;
     // A word of one letter is accepted as it is.
     EXPECT_EQ(Convert(engine, "l'agua l'kasa"), "l'agua l'casa");
     EXPECT_EQ(Convert(engine, "bien-estar"), "bien-estar");
@@ -57,15 +57,15 @@ TEST(ConvertText, CapitalsRule) {
     // Other punctuation does not start a sentence.
     EXPECT_EQ(Convert(engine, "kasa, Kasa; Kasa"), "casa, Kasa; Kasa");
 
-    engine.Options.CapsRule = 0;
+    engine.Options.CapsRule = false;
     EXPECT_EQ(Convert(engine, "Kasa Kasa 3 Kasa"), "Casa Casa 3 Casa");
 }
 
 TEST(ConvertText, OutputNotation) {
     Engine engine = MakeEngine({"casa", "caza", "hola"});
-    engine.Options.SimilarOnMiss = 0;
+    engine.Options.SimilarOnMiss = false;
     EXPECT_EQ(Convert(engine, "kaza xqw ola"), "caza|casa |xqw hola");
-    engine.Options.SimilarOnMiss = 1;
+    engine.Options.SimilarOnMiss = true;
     EXPECT_EQ(Convert(engine, "csaa"), "csaa|casa");
 }
 
@@ -117,12 +117,12 @@ TEST(ConvertText, ProgressSeesEveryPieceAndCanStop) {
 TEST(ConvertText, RememberedWordsFollowOptionsAndVocabulary) {
     Engine engine = MakeEngine({"casa", "caza"});
     EXPECT_EQ(Convert(engine, "casa casa"), "casa casa");
-    engine.Options.ChangeMode = "C";
+    engine.Options.ChangeFoundWords = true;
     EXPECT_EQ(Convert(engine, "casa casa"), "casa|caza casa|caza");
     engine.Vocabulary = MakeEngine({"casa"}).Vocabulary;
     EXPECT_EQ(Convert(engine, "casa"), "casa");
     // A remembered word keeps the casing of its own occurrence.
-    engine.Options.ChangeMode = "NC";
+    engine.Options.ChangeFoundWords = false;
     EXPECT_EQ(Convert(engine, "KASA kasa. Kasa. KASA. kasa"), "CASA casa. Casa. CASA. casa");
 }
 

@@ -59,7 +59,7 @@ TEST_F(VocabularyLimits, ThirtyEmptyLines) {
     EXPECT_EQ(VocabLookup(engine, "|a|"), 0);
     EXPECT_EQ(Similar("casa"), "");
     EXPECT_EQ(ConvertText(engine, "aber si kasa.").Text, "|aber |si |kasa.");
-    ReloadVocabulary(engine, 1);
+    ReloadVocabulary(engine, true);
     std::string thirtyLineEnds;
     for (int k = 0; k < 30; ++k)
         thirtyLineEnds += "\r\n";
@@ -123,7 +123,7 @@ TEST_F(VocabularyLimits, FiveThousandReplacementPairs) {
     EXPECT_EQ(store.ReplacementCount, 1001);
     EXPECT_EQ(store.ReplacementKeys.front(), "|vez|ves|");
     EXPECT_EQ(store.ReplacementKeys.back(), "|k999|");
-    engine.Options.ChangeMode = "C";
+    engine.Options.ChangeFoundWords = true;
     EXPECT_EQ(ConvertText(engine, "bez").Text, "vez");
 }
 
@@ -169,7 +169,7 @@ TEST_F(VocabularyLimits, DataDirectoryThatCannotBeWrittenLosesNothing) {
     EXPECT_EQ(Slurp(engine.Paths.StartupSource), source);
 
     // The plain vocabulary cannot be built there either: the setting stays.
-    EXPECT_THROW(ReloadVocabulary(engine, 1), VocabularyError);
+    EXPECT_THROW(ReloadVocabulary(engine, true), VocabularyError);
     EXPECT_EQ(engine.IgnoreDiacritics, 0);
     EXPECT_EQ(engine.Vocabulary, loaded);
 

@@ -67,12 +67,12 @@ TEST(ConvertWord, CasingFlags) {
     };
     for (const auto& c : {Case{"kasa", 0, 0}, Case{"Kasa", 0, 1}, Case{"KASA", 1, 1},
                           Case{"A", 0, 1}, Case{"a", 0, 0}, Case{"ÁRBOL", 1, 1}}) {
-        engine.InitialCap = 1; // a word in capitals leaves it as it was
+        engine.InitialCap = true; // a word in capitals leaves it as it was
         Convert(engine, c.word);
         EXPECT_EQ(engine.AllCaps, c.allCaps) << c.word;
         EXPECT_EQ(engine.InitialCap, c.initialCap) << c.word;
     }
-    engine.InitialCap = 0;
+    engine.InitialCap = false;
     Convert(engine, "KASA");
     EXPECT_EQ(engine.InitialCap, 0);
 }
@@ -86,18 +86,18 @@ TEST(ConvertWord, FoundWordStaysAsWrittenUnlessChanging) {
     EXPECT_EQ(engine.NotFoundTag, "NF:");
     EXPECT_EQ(Convert(engine, "KASA"), "|CASA|CAZA|");
 
-    engine.Options.ChangeMode = "C";
+    engine.Options.ChangeFoundWords = true;
     EXPECT_EQ(Convert(engine, "casa"), "|casa|caza|");
 }
 
 TEST(ConvertWord, NothingFound) {
     Engine engine = MakeEngine({"casa"});
-    engine.Options.SimilarOnMiss = 0;
+    engine.Options.SimilarOnMiss = false;
     EXPECT_EQ(Convert(engine, "xqw"), "<none>");
     EXPECT_EQ(engine.NotFoundTag, "NF:");
     EXPECT_EQ(Shown(engine, "xqw"), "|xqw");
 
-    engine.Options.SimilarOnMiss = 1;
+    engine.Options.SimilarOnMiss = true;
     EXPECT_EQ(Shown(engine, "csaa"), "csaa|casa");
     EXPECT_EQ(engine.SimilarWords, "");
 }
@@ -134,9 +134,9 @@ TEST(ConvertWord, OddWordsAlwaysEndWithAResult) {
     // endings on almost nothing, single letters, long runs.
     Engine engine = MakeEngine({"dar", "da", "haz", "ves", "lo", "me"});
     const std::string longWord(300, 'a');
-    for (const auto& options : {std::pair{0, "NC"}, std::pair{1, "C"}}) {
+    for (const auto& options : {std::pair{false, false}, std::pair{true, true}}) {
         engine.Options.IgnoreDiacritics = options.first;
-        engine.Options.ChangeMode = options.second;
+        engine.Options.ChangeFoundWords = options.second;
         for (const std::string& word :
              std::vector<std::string>{"á", "Á", "ü", "ÁÉÍÓÚÜ", "áéíóúü", "úúúlo", "dálo", "üemelo",
                                       "ámelosnoslas", "hazás", "ház", "lo", "melo", "nosnos",

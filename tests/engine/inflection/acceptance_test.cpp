@@ -1,5 +1,6 @@
 #include "inflect_helper.h"
 #include "inflection/acceptance.h"
+#include "vocabulary/vocabulary_file.h"
 
 namespace vorlen::test {
 namespace {

@@ -39,7 +39,7 @@ TEST(Collection, StopsAtTheWordAsWrittenWhenOnlyChangesAreWanted) {
         EXPECT_EQ(Respelled(engine, search, "Vaca"), " vaca baca ") << SearchName(search);
         EXPECT_EQ(engine.Respell.CandidateCount, 16);
 
-        engine.Options.ChangeMode = "C";
+        engine.Options.ChangeFoundWords = true;
         EXPECT_EQ(Respelled(engine, search, "vaca"), " vaca baca ") << SearchName(search);
         EXPECT_EQ(engine.Respell.CandidateCount, 16);
     }
@@ -54,7 +54,7 @@ TEST(Collection, StopComparesWithTheSourceWord) {
     EXPECT_EQ(U(engine.WordResult), " vaca baca ");
 }
 
-// With every spelling wanted (ChangeMode C), the collected list.
+// With every spelling wanted (found words changed), the collected list.
 TEST(Collection, CollectsEverySpellingThatIsAWord) {
     struct Case {
         std::vector<std::string> vocabulary;
@@ -77,7 +77,7 @@ TEST(Collection, CollectsEverySpellingThatIsAWord) {
              Case{{"está", "esta", "estad"}, Search::Accented, "está", " está esta estad "},
          }) {
         Engine engine = MakeEngine(TestVocabulary{c.vocabulary});
-        engine.Options.ChangeMode = "C";
+        engine.Options.ChangeFoundWords = true;
         EXPECT_EQ(Respelled(engine, c.search, c.word), c.expected)
             << SearchName(c.search) << " " << c.word;
     }

@@ -24,10 +24,10 @@ inline void RunSearch(Engine& engine, Search search, std::string_view utf8Word) 
     const std::string word = W(utf8Word);
     engine.SourceWord = word;
     if (search == Search::Plain) {
-        engine.IgnoreDiacritics = 1;
+        engine.IgnoreDiacritics = true;
         PhoneticRespell(engine, word);
     } else {
-        engine.IgnoreDiacritics = 0;
+        engine.IgnoreDiacritics = false;
         PhoneticRespellAccented(engine, word);
     }
 }

@@ -55,6 +55,9 @@ Engine MakeEngine(const TestVocabulary& vocabulary) {
     BuildVocabularyIndex(*store);
     Engine engine;
     engine.Vocabulary = std::move(store);
+    // These tests hold the original rules; the improvements test themselves
+    // with Classic off.
+    engine.Options.Classic = true;
     return engine;
 }
 

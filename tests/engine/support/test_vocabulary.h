@@ -22,7 +22,8 @@ struct TestVocabulary {
     std::string pairLine = {};                // line 28, UTF-8
 };
 
-// An engine whose store holds exactly these words (no files involved).
+// An engine whose store holds exactly these words (no files involved), in
+// classic mode.
 Engine MakeEngine(const TestVocabulary& vocabulary);
 Engine MakeEngine(std::initializer_list<std::string_view> words);
 

@@ -37,7 +37,7 @@ struct Case {
     std::vector<std::string> vocabulary;
     std::string word;
     std::string answer, stem, folded; // folded: the caller's word afterwards
-    int ignoreDiacritics = 0;
+    bool ignoreDiacritics = 0;
 };
 
 // Each case on its own vocabulary, the stem left by an earlier call "antes".

@@ -99,7 +99,7 @@ TEST(VocabLookup, IndexAgreesWithSubstringSearchOnDamagedLines) {
 TEST(FoldForLookup, FoldsOnlyTheFirstOfEachSmallAccentedVowel) {
     Engine engine = MakeEngine({});
     EXPECT_EQ(FoldForLookup(engine, W("Árbol")), W("árbol")) << "only lower-cases";
-    engine.IgnoreDiacritics = 1;
+    engine.IgnoreDiacritics = true;
     EXPECT_EQ(FoldForLookup(engine, W("árbol")), "arbol");
     EXPECT_EQ(FoldForLookup(engine, W("canción")), "cancion");
     EXPECT_EQ(FoldForLookup(engine, W("Árbol")), W("árbol")) << "a capital is lower-cased after";

@@ -114,7 +114,7 @@ TEST_F(VocabularyFiles, EveryStartUpReplacesTheCopy) {
 TEST_F(VocabularyFiles, PlainFileIsBuiltOnceAndKeepsPairsAndExtraWords) {
     WriteSource({{"árbol", "ñandú", "pingüino", "Ávila"}, {"cria"}, "|aaa|>|bbb|;"});
     LoadVocabulary(engine);
-    ReloadVocabulary(engine, 1);
+    ReloadVocabulary(engine, true);
     ASSERT_TRUE(fs::exists(engine.Paths.PlainFile()));
     const std::string plain = Slurp(engine.Paths.PlainFile());
     EXPECT_NE(plain.find("|arbol|Avila|\r\n"), std::string::npos);
@@ -129,10 +129,10 @@ TEST_F(VocabularyFiles, PlainFileIsBuiltOnceAndKeepsPairsAndExtraWords) {
 
     // Unticking reads the main file again and leaves the plain one alone.
     const auto stamp = fs::last_write_time(engine.Paths.PlainFile());
-    ReloadVocabulary(engine, 0);
+    ReloadVocabulary(engine, false);
     EXPECT_GT(VocabLookup(engine, W("|árbol|")), 0);
     EXPECT_EQ(fs::last_write_time(engine.Paths.PlainFile()), stamp);
-    ReloadVocabulary(engine, 1);
+    ReloadVocabulary(engine, true);
     EXPECT_EQ(fs::last_write_time(engine.Paths.PlainFile()), stamp) << "never rebuilt";
 }
 

@@ -82,7 +82,7 @@ QString TestWindow::Reference(const QString& input, const EngineOptions& options
     Engine engine;
     engine.Paths = ResolveVocabularyPaths(Paths());
     LoadVocabulary(engine);
-    if (options.IgnoreDiacritics == 1) ReloadVocabulary(engine, 1);
+    if (options.IgnoreDiacritics) ReloadVocabulary(engine, true);
     engine.Options = options;
     return QString::fromStdString(ConvertText(engine, input.toStdString()).Text);
 }
