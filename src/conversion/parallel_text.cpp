@@ -13,8 +13,12 @@ std::vector<std::size_t> SentenceCuts(std::string_view input, unsigned pieces) {
     for (unsigned k = 1; k < pieces; ++k) {
         // ASCII bytes are never part of a longer UTF-8 sequence, not even of
         // a malformed one, so a cut after one falls between two characters.
-        const std::size_t target = std::max(from, input.size() / pieces * k);
-        const std::size_t end = input.find_first_of(".?!", target);
+        // The sentence end must be followed by a blank: a full stop inside a
+        // web address or a path (www.ejemplo.com) does not end the token.
+        std::size_t end = std::max(from, input.size() / pieces * k);
+        while ((end = input.find_first_of(".?!", end)) != std::string_view::npos &&
+               end + 1 < input.size() && input.find_first_of(" \t\r\n", end + 1) != end + 1)
+            ++end;
         if (end == std::string_view::npos) break;
         from = end + 1;
         if (from < input.size()) cuts.push_back(from);

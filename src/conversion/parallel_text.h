@@ -20,7 +20,7 @@ namespace vorlen {
 inline constexpr std::size_t kParallelTextBytes = 1 << 16;
 
 // Where the text is cut for `pieces` pieces: byte offsets, each right after a
-// sentence end, ascending, at most pieces - 1 of them.
+// sentence end that a blank follows, ascending, at most pieces - 1 of them.
 std::vector<std::size_t> SentenceCuts(std::string_view input, unsigned pieces);
 
 // ConvertText with engine.Options on up to `threads` threads. `engine` itself

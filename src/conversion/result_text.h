@@ -18,4 +18,22 @@ inline bool ReplaceFirst(std::string& text, std::string_view from, std::string_v
     return true;
 }
 
+// A bar-framed list ("|avión|avión|") names each spelling once: a later
+// repetition goes, the first occurrence stays. Text without bars is left.
+inline void DropRepeatedAlternatives(std::string& list) {
+    if (!list.starts_with('|') || !list.ends_with('|')) return;
+    std::string kept = "|";
+    bool dropped = false;
+    for (std::size_t start = 1; start < list.size();) {
+        const std::size_t end = list.find('|', start);
+        const std::string_view item = std::string_view(list).substr(start, end - start);
+        if (!item.empty() && Contains(kept, "|" + std::string(item) + "|"))
+            dropped = true;
+        else
+            kept.append(item).push_back('|');
+        start = end + 1;
+    }
+    if (dropped) list = std::move(kept);
+}
+
 } // namespace vorlen

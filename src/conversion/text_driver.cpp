@@ -1,5 +1,6 @@
 #include "conversion/text_driver.h"
 
+#include "conversion/token_rules.h"
 #include "conversion/utf8_text.h"
 #include "conversion/word_memo.h"
 #include "vocabulary/cp1252.h"
@@ -16,17 +17,26 @@ class TextConversion {
     // False when the progress callback asked to stop.
     bool Run(std::string_view input) {
         for (std::size_t pos = 0; pos < input.size();) {
+            if (word_.empty() && !engine_.Options.Classic) {
+                const TokenSpan token = NonWordTokenAt(input, pos, letters_);
+                if (token.Length > 0) {
+                    if (!KeepAsWritten(input.substr(pos, token.Length))) return false;
+                    pos += token.Length;
+                    continue;
+                }
+            }
             const Utf8Char c = DecodeUtf8At(input, pos);
             const int letter = letters_.LetterByte(c);
             if (letter >= 0) {
                 word_.push_back(static_cast<char>(letter));
             } else {
-                if (!word_.empty() && !ConvertPendingWord()) return false;
+                if (!word_.empty() && !ConvertPendingWord(input, pos)) return false;
                 BetweenWords(input.substr(pos, c.Length), c);
             }
             pos += c.Length;
         }
-        if (!word_.empty() && !ConvertPendingWord()) return false; // the text ends inside a word
+        if (!word_.empty() && !ConvertPendingWord(input, input.size()))
+            return false; // the text ends inside a word
         return Flush();
     }
 
@@ -42,12 +52,31 @@ class TextConversion {
             engine_.SentenceStarted = engine_.Options.CapsRule;
     }
 
-    bool ConvertPendingWord() {
+    // A token that is not a word, or a word left as written: copied as it
+    // stands, as a word of the sentence.
+    bool KeepAsWritten(std::string_view bytes) {
+        if (!Flush()) return false;
+        engine_.WordResult = "|" + Utf8ToCp1252(bytes).value_or(std::string()) + "|";
+        engine_.SimilarWords.clear();
+        output_.append(bytes);
+        engine_.SentenceStarted = engine_.Options.CapsRule;
+        return Flush();
+    }
+
+    // `end` is where the word ends in the input.
+    bool ConvertPendingWord(std::string_view input, std::size_t end) {
         if (!Flush()) return false;
         engine_.CurrentWord = std::move(word_);
         word_.clear();
         const std::string& word = engine_.CurrentWord;
-        if (engine_.SentenceStarted && word[0] == ToUpperByte(word[0])) {
+        const bool capitalInSentence = engine_.SentenceStarted && word[0] == ToUpperByte(word[0]);
+        if (!capitalInSentence && !engine_.Options.Classic) {
+            const WordSurroundings around{engine_.Options.CapsRule,
+                                          NextWordIsCapitalised(input, end, letters_)};
+            if (ClassifyWord(word, around) != KeptWord::No)
+                return KeepAsWritten(Cp1252ToUtf8(word));
+        }
+        if (capitalInSentence) {
             // Protected: a name or a capitalised word inside a sentence is
             // shown exactly as written, never marked.
             engine_.WordResult = "|" + word + "|";
@@ -58,6 +87,11 @@ class TextConversion {
             engine_.SentenceStarted = engine_.Options.CapsRule;
             ToOutputForm(engine_);
             MarkNotFoundOrChanged(engine_);
+            // With the capitals rule, a capitalised word that nothing explains
+            // is taken for a name at the start of a sentence too (Voltaire).
+            if (!engine_.Options.Classic && engine_.Options.CapsRule &&
+                word[0] == ToUpperByte(word[0]) && engine_.WordResult == "|" + word)
+                engine_.WordResult = word;
             output_ += Cp1252ToUtf8(engine_.WordResult);
         }
         return Flush();

@@ -215,6 +215,7 @@ void ConvertWord(Engine& engine) {
 
     ReportToList(engine);
     ApplyResultRules(engine);
+    if (!engine.Options.Classic) DropRepeatedAlternatives(engine.WordResult);
 }
 
 } // namespace vorlen

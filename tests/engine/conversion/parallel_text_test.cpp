@@ -27,16 +27,20 @@ TEST(SentenceCuts, FallRightAfterSentenceEndsInOrder) {
         }
     }
     EXPECT_TRUE(SentenceCuts("Only the last one ends.", 3).empty()) << "no empty last piece";
+    // A full stop inside a web address is no sentence end.
+    EXPECT_EQ(SentenceCuts("Ver www.kasa.es ahora. Y luego", 2),
+              std::vector<std::size_t>{std::string("Ver www.kasa.es ahora.").size()});
 }
 
 // Texts of random sentences in which every kind of word meets a cut: names and
 // capitals right after a sentence end, digits, words found, respelled, not
-// found, malformed bytes, sentence ends inside numbers.
+// found, malformed bytes, sentence ends inside numbers and web addresses.
 std::string RandomText(std::mt19937& random, std::size_t bytes) {
     static const std::vector<std::string> pieces = {
-        "Kasa", "kasa", "KASA",   "aber", "Aber", "si",   "Si",     "ves",
-        "bez",  "hola", "Juan",   "xqw",  "3.5",  "1000", "¿kasa?", "¡Ola!",
-        "\xff", "—",    "l'agua", "Y",    "o",    "O",    "árbol"};
+        "Kasa", "kasa", "KASA", "aber", "Aber", "si", "Si", "ves", "bez", "hola", "Juan", "xqw",
+        "3.5", "1000", "¿kasa?", "¡Ola!", "\xff", "—", "l'agua", "Y", "o", "O", "árbol",
+        // Tokens and names that default mode leaves as written.
+        "www.kasa.es", "ana@kasa.es", "kasa3", "Paul", "Voltaire Kasa"};
     static const std::vector<std::string> ends = {". ", "? ", "! ", ".\n", ".", " ", ", ", "\r\n"};
     std::string text;
     while (text.size() < bytes) {
@@ -55,6 +59,7 @@ TEST(ConvertTextInParallel, GivesTheTextConvertedOnOneCore) {
         engine.Options.ChangeFoundWords = round % 3 == 0;
         engine.Options.IgnoreDiacritics = round >= 4 ? 1 : 0;
         engine.Options.BarAfterChange = round == 3;
+        engine.Options.Classic = round < 3;
         const std::string text = RandomText(random, kParallelTextBytes + 5000 * round);
         const ConversionResult one = ConvertText(engine, text);
         for (const unsigned threads : {1u, 2u, 3u, 8u}) {
