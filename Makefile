@@ -10,8 +10,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
             fonts-liberation xauth xvfb
-# Only for the benchmarks (a real Spanish text and the reference checker).
-BENCH_PACKAGES := fortunes-es hunspell hunspell-es
+# Only for the benchmarks (a real Spanish text and the reference checker;
+# msgunfmt of gettext reads the Spanish program messages).
+BENCH_PACKAGES := fortunes-es hunspell hunspell-es gettext
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -33,6 +33,7 @@
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -116,11 +117,14 @@ void MeasureMisspellingsInText(vorlen::Engine& engine) {
 void MeasureMisspellings(vorlen::Engine& engine) {
     std::map<std::string, Tally> byKind;
     Tally all;
+    int repeated = 0; // lists that name a spelling twice
     for (const auto& m : bench::ReadMisspellings()) {
         engine.CurrentWord = m.Written;
         engine.SimilarWords.clear();
         vorlen::ConvertWord(engine);
         const auto candidates = Candidates(engine);
+        repeated +=
+            std::set<std::string>(candidates.begin(), candidates.end()).size() != candidates.size();
         const bool first = !candidates.empty() && candidates.front() == m.Standard;
         bool anywhere = false;
         for (const auto& c : candidates)
@@ -138,6 +142,7 @@ void MeasureMisspellings(vorlen::Engine& engine) {
     PrintTally("all", all);
     for (const auto& [kind, tally] : byKind)
         PrintTally(kind.c_str(), tally);
+    std::printf("  lists naming a spelling twice: %d\n", repeated);
 }
 
 // Input and output share every character that is neither a letter nor a bar,
@@ -247,6 +252,7 @@ void MeasureRunningText(vorlen::Engine& engine, const std::string& name,
     long unchanged = 0;
     long notFound = 0;
     long lists = 0;
+    long repeated = 0; // lists that name a spelling twice
     std::map<std::pair<std::string, std::string>, int> changes;
     for (std::size_t k = 0; k < before.size(); ++k) {
         if (before[k].find('|') != std::string_view::npos) continue; // a bar in the text itself
@@ -259,6 +265,8 @@ void MeasureRunningText(vorlen::Engine& engine, const std::string& name,
             ++notFound;
         else if (after[k].find('|') != std::string_view::npos)
             ++lists;
+        const auto items = SplitBars(after[k]);
+        repeated += std::set<std::string>(items.begin(), items.end()).size() != items.size();
         ++changes[{std::string(before[k]), std::string(after[k])}];
     }
     const double n = words > 0 ? static_cast<double>(words) : 1.0;
@@ -267,6 +275,7 @@ void MeasureRunningText(vorlen::Engine& engine, const std::string& name,
                 "changed to one word %5.1f%%\n",
                 100.0 * unchanged / n, 100.0 * notFound / n, 100.0 * lists / n,
                 100.0 * (words - unchanged - notFound - lists) / n);
+    std::printf("  lists naming a spelling twice: %ld\n", repeated);
     std::vector<std::pair<int, std::pair<std::string, std::string>>> ranked;
     for (const auto& [change, count] : changes)
         ranked.emplace_back(count, change);
