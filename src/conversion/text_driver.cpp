@@ -72,7 +72,8 @@ class TextConversion {
         const bool capitalInSentence = engine_.SentenceStarted && word[0] == ToUpperByte(word[0]);
         if (!capitalInSentence && !engine_.Options.Classic) {
             const WordSurroundings around{engine_.Options.CapsRule,
-                                          NextWordIsCapitalised(input, end, letters_)};
+                                          word[0] == ToUpperByte(word[0]) &&
+                                              NextWordIsCapitalised(input, end, letters_)};
             if (ClassifyWord(word, around) != KeptWord::No)
                 return KeepAsWritten(Cp1252ToUtf8(word));
         }

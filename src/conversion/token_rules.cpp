@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <string>
 #include <unordered_set>
 
@@ -27,24 +28,24 @@ constexpr std::array<std::string_view, 30> kTopLevelDomains = {
     "do",  "gt",  "hn",  "ni",  "pa",  "sv",   "pr", "eu", "cat", "gal",
 };
 
-// Address schemes written before "//".
-constexpr std::array<std::string_view, 5> kSchemes = {
-    "http:", "https:", "ftp:", "file:", "mailto:"};
+// How a web address with its scheme begins.
+constexpr std::array<std::string_view, 5> kSchemes = {"http://", "https://", "ftp://", "file://",
+                                                      "mailto:"};
 
-bool IsAsciiAlnum(char32_t c) {
+constexpr bool IsAsciiAlnum(char32_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
-bool IsDigit(char32_t c) {
+constexpr bool IsDigit(char32_t c) {
     return c >= '0' && c <= '9';
 }
 
 // Punctuation that web addresses, e-mail addresses and paths hold inside.
-bool IsAddressPunctuation(char32_t c) {
+constexpr bool IsAddressPunctuation(char32_t c) {
     return std::u32string_view(U"._-~/\\:@#%?=&+").find(c) != std::u32string_view::npos;
 }
 
 // Sentence punctuation that may follow a token and is not part of it.
-bool IsClosingPunctuation(char c) {
+constexpr bool IsClosingPunctuation(char c) {
     return c == '.' || c == ':' || c == '?';
 }
 
@@ -96,9 +97,7 @@ std::string AsciiLower(std::string_view s) {
 bool IsWebAddress(std::string_view token) {
     const std::string lower = AsciiLower(token);
     for (const std::string_view scheme : kSchemes)
-        if (lower.starts_with(scheme) && lower.size() > scheme.size() + 2 &&
-            lower.substr(scheme.size(), 2) == "//")
-            return true;
+        if (lower.starts_with(scheme) && lower.size() > scheme.size()) return true;
     if (lower.starts_with("www.") && lower.size() > 4) return true;
     // A host name alone: small ASCII letters, digits and hyphens in labels
     // between dots, ending in a known domain, then perhaps a path.
@@ -172,25 +171,76 @@ TokenKind ClassifyRun(std::string_view token, const Reader& reader, std::size_t 
     return TokenKind::Word;
 }
 
-// The words of one compiled-in list, in Windows-1252.
-std::unordered_set<std::string> ReadList(std::string_view text) {
-    std::unordered_set<std::string> words;
-    while (!text.empty()) {
-        const auto end = std::min(text.find('\n'), text.size());
-        if (auto word = Utf8ToCp1252(text.substr(0, end)); word && !word->empty())
-            words.insert(std::move(*word));
-        text.remove_prefix(std::min(end + 1, text.size()));
+// The words of one compiled-in list (Windows-1252, small letters), looked up
+// in any case. Nearly every word of a text is in no list, so a filter of one
+// bit per hash value answers most lookups without touching the set.
+class WordList {
+  public:
+    explicit WordList(std::string_view text) {
+        while (!text.empty()) {
+            const auto end = std::min(text.find('\n'), text.size());
+            if (auto word = Utf8ToCp1252(text.substr(0, end)); word && !word->empty()) {
+                longest_ = std::max(longest_, word->size());
+                filter_[Hash(*word) % kFilterBits] = true;
+                words_.insert(std::move(*word));
+            }
+            text.remove_prefix(std::min(end + 1, text.size()));
+        }
     }
-    return words;
-}
+
+    bool Contains(std::string_view word) const {
+        if (word.size() > longest_) return false;
+        std::string lower = ToLower(word);
+        return filter_[Hash(lower) % kFilterBits] && words_.contains(lower);
+    }
+
+  private:
+    static constexpr std::size_t kFilterBits = 1 << 16;
+    static std::size_t Hash(std::string_view word) {
+        std::size_t hash = 2166136261u;
+        for (const char c : word)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        return hash;
+    }
+
+    std::unordered_set<std::string> words_;
+    std::bitset<kFilterBits> filter_;
+    std::size_t longest_ = 0;
+};
 
 bool IsCapital(char c) {
     return ToUpperByte(c) == c && ToLowerByte(c) != c;
 }
 
+// Bytes that may belong to a token: ASCII letters and digits, the address
+// punctuation, and every byte of a character beyond ASCII (letters or not).
+constexpr std::array<bool, 256> kTokenBytes = [] {
+    std::array<bool, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = b >= 0x80 || IsAsciiAlnum(static_cast<char32_t>(b)) ||
+                   IsAddressPunctuation(static_cast<char32_t>(b));
+    return table;
+}();
+
+// Most words end in a blank, in punctuation that no token holds, or in a
+// sentence end (a full stop, a colon, a question mark) and then a blank, with
+// no digit on the way: then nothing starting at `pos` can be a token. Bytes
+// beyond ASCII count as letters here; a character among them that is not a
+// letter only ends a run of letters, which is a word all the same.
+bool PlainWordAhead(std::string_view text, std::size_t pos) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    while (pos < text.size() &&
+           (byte(pos) >= 0x80 || ((byte(pos) | 0x20) >= 'a' && (byte(pos) | 0x20) <= 'z')))
+        ++pos;
+    while (pos < text.size() && IsClosingPunctuation(text[pos]))
+        ++pos;
+    return pos == text.size() || !kTokenBytes[byte(pos)];
+}
+
 } // namespace
 
 TokenSpan NonWordTokenAt(std::string_view text, std::size_t pos, const LetterTable& letters) {
+    if (PlainWordAhead(text, pos)) return {};
     const Reader reader(text, letters);
     const Utf8Char c = reader.At(pos);
     if (!reader.IsTokenChar(c)) return {};
@@ -236,13 +286,13 @@ bool NextWordIsCapitalised(std::string_view text, std::size_t pos, const LetterT
 }
 
 bool IsKnownName(std::string_view word) {
-    static const std::unordered_set<std::string> names = ReadList(kKnownNamesText);
-    return names.contains(ToLower(word));
+    static const WordList names(kKnownNamesText);
+    return names.Contains(word);
 }
 
 bool IsLoanword(std::string_view word) {
-    static const std::unordered_set<std::string> loanwords = ReadList(kLoanwordsText);
-    return loanwords.contains(ToLower(word));
+    static const WordList loanwords(kLoanwordsText);
+    return loanwords.Contains(word);
 }
 
 } // namespace vorlen

@@ -73,6 +73,7 @@ TEST(NonWordTokens, LengthAndKind) {
     };
     EXPECT_EQ(at("https://a.es/b.").Kind, TokenKind::WebAddress);
     EXPECT_EQ(at("https://a.es/b.").Length, 14u);
+    EXPECT_EQ(at("mailto:ana@b.es").Kind, TokenKind::WebAddress);
     EXPECT_EQ(at("ana@b.es:").Kind, TokenKind::EmailAddress);
     EXPECT_EQ(at("ana@b.es:").Length, 8u);
     EXPECT_EQ(at("@ana?").Kind, TokenKind::Mention);
