@@ -11,8 +11,8 @@ namespace {
 
 class TextConversion {
   public:
-    TextConversion(Engine& engine, const ConversionProgress& progress)
-        : engine_(engine), progress_(progress), letters_(engine.LetterSet) {}
+    TextConversion(Engine& engine, const ConversionProgress& progress, ConversionDetail* detail)
+        : engine_(engine), progress_(progress), detail_(detail), letters_(engine.LetterSet) {}
 
     // False when the progress callback asked to stop.
     bool Run(std::string_view input) {
@@ -20,7 +20,8 @@ class TextConversion {
             if (word_.empty() && !engine_.Options.Classic) {
                 const TokenSpan token = NonWordTokenAt(input, pos, letters_);
                 if (token.Length > 0) {
-                    if (!KeepAsWritten(input.substr(pos, token.Length))) return false;
+                    if (!KeepAsWritten(input.substr(pos, token.Length), pos + token.Length))
+                        return false;
                     pos += token.Length;
                     continue;
                 }
@@ -28,6 +29,7 @@ class TextConversion {
             const Utf8Char c = DecodeUtf8At(input, pos);
             const int letter = letters_.LetterByte(c);
             if (letter >= 0) {
+                if (word_.empty()) wordStart_ = pos;
                 word_.push_back(static_cast<char>(letter));
             } else {
                 if (!word_.empty() && !ConvertPendingWord(input, pos)) return false;
@@ -35,8 +37,8 @@ class TextConversion {
             }
             pos += c.Length;
         }
-        if (!word_.empty() && !ConvertPendingWord(input, input.size()))
-            return false; // the text ends inside a word
+        // The text ends inside a word.
+        if (!word_.empty() && !ConvertPendingWord(input, input.size())) return false;
         return Flush();
     }
 
@@ -53,9 +55,11 @@ class TextConversion {
     }
 
     // A token that is not a word, or a word left as written: copied as it
-    // stands, as a word of the sentence.
-    bool KeepAsWritten(std::string_view bytes) {
+    // stands, as a word of the sentence. `inputEnd`: the input offset just
+    // past it.
+    bool KeepAsWritten(std::string_view bytes, std::size_t inputEnd) {
         if (!Flush()) return false;
+        if (detail_ != nullptr) detail_->InputDone = inputEnd;
         engine_.WordResult = "|" + Utf8ToCp1252(bytes).value_or(std::string()) + "|";
         engine_.SimilarWords.clear();
         output_.append(bytes);
@@ -63,9 +67,11 @@ class TextConversion {
         return Flush();
     }
 
-    // `end` is where the word ends in the input.
-    bool ConvertPendingWord(std::string_view input, std::size_t end) {
+    // `wordEnd`: the input offset just past the word.
+    bool ConvertPendingWord(std::string_view input, std::size_t wordEnd) {
         if (!Flush()) return false;
+        if (detail_ != nullptr) detail_->InputDone = wordEnd;
+        const std::size_t outputStart = output_.size();
         engine_.CurrentWord = std::move(word_);
         word_.clear();
         const std::string& word = engine_.CurrentWord;
@@ -73,9 +79,9 @@ class TextConversion {
         if (!capitalInSentence && !engine_.Options.Classic) {
             const WordSurroundings around{engine_.Options.CapsRule,
                                           word[0] == ToUpperByte(word[0]) &&
-                                              NextWordIsCapitalised(input, end, letters_)};
+                                              NextWordIsCapitalised(input, wordEnd, letters_)};
             if (ClassifyWord(word, around) != KeptWord::No)
-                return KeepAsWritten(Cp1252ToUtf8(word));
+                return KeepAsWritten(Cp1252ToUtf8(word), wordEnd);
         }
         if (capitalInSentence) {
             // Protected: a name or a capitalised word inside a sentence is
@@ -94,6 +100,9 @@ class TextConversion {
                 word[0] == ToUpperByte(word[0]) && engine_.WordResult == "|" + word)
                 engine_.WordResult = word;
             output_ += Cp1252ToUtf8(engine_.WordResult);
+            if (detail_ != nullptr && engine_.WordResult != engine_.CurrentWord)
+                detail_->ChangedWords.push_back(
+                    {wordStart_, wordEnd - wordStart_, outputStart, output_.size() - outputStart});
         }
         return Flush();
     }
@@ -108,8 +117,10 @@ class TextConversion {
 
     Engine& engine_;
     const ConversionProgress& progress_;
+    ConversionDetail* detail_;
     LetterTable letters_;
-    std::string word_; // the letters of the word being cut out (Windows-1252)
+    std::size_t wordStart_ = 0; // input offset of the word being cut out
+    std::string word_;          // the letters of the word being cut out (Windows-1252)
     std::string output_;
     std::size_t reported_ = 0;
 };
@@ -117,17 +128,18 @@ class TextConversion {
 } // namespace
 
 ConversionResult ConvertText(Engine& engine, std::string_view input,
-                             const ConversionProgress& progress) {
+                             const ConversionProgress& progress, ConversionDetail* detail) {
     // The word pending in immediate mode, if any, outlives the conversion: the
     // driver only borrows CurrentWord to hand each word to the pipeline.
     const std::string pendingWord = std::move(engine.CurrentWord);
     engine.SentenceStarted = false;
     engine.CurrentWord.clear();
     ConversionResult result;
-    TextConversion conversion(engine, progress);
+    TextConversion conversion(engine, progress, detail);
     const bool finished = conversion.Run(input);
     engine.CurrentWord = pendingWord;
     result.Text = conversion.TakeOutput();
+    result.Finished = finished;
     result.AnnounceEnd = finished && CountCharacters(input) > kAnnouncedLength;
     return result;
 }
