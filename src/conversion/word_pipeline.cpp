@@ -90,10 +90,7 @@ void CollapseDoubleSpaces(std::string& text) {
 // take the whole pronoun ending: vamos -> vamo + nos, not vamos + os.
 void ReattachPronounEnding(Engine& engine) {
     const std::string& stem = engine.EncliticStem;
-    const int saved = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = true;
-    const std::string plainWord = FoldForLookup(engine.ReportWord, engine.IgnoreDiacritics);
-    engine.IgnoreDiacritics = saved;
+    const std::string plainWord = FoldForLookup(engine.ReportWord, true);
     const bool restoredS = !stem.empty() && stem.back() == 's' && !plainWord.starts_with(stem) &&
                            plainWord.starts_with(std::string_view(stem).substr(0, stem.size() - 1));
     const std::size_t kept = restoredS ? stem.size() - 1 : stem.size();
