@@ -70,8 +70,8 @@ class FaultTest(unittest.TestCase):
         words = paragraph.split()
         # Distinct words, so that no conversion comes from memory.
         text = " ".join(w + "s" * (k % 7) + "ñ" * (k // 7 % 5) for k, w in
-                        enumerate(words * 2000))
-        body = json.dumps({"text": text}).encode()
+                        enumerate(words * 1500))
+        body = json.dumps({"text": text}, ensure_ascii=False).encode()
         with ServerProcess("--threads", "1") as server:
             connection = http.client.HTTPConnection("127.0.0.1", server.port, timeout=300)
             connection.request("POST", "/api/convert", body,

@@ -40,8 +40,8 @@ run() {
 
 run "Found 3 potential mistakes" "Word: aber" "Suggested fix: 1) haber" \
     "Word: yano" "Suggested fix: 1) llano" "Word: xqwk" -- listen "😀 aber si yano ay ves, xqwk."
-printf '# Título\n\n**Aber** si _yano_ ay [ves](http://kasa.example).\n' > "$work/text.md"
-run "Found 2 potential mistakes" "Word: Aber" "Suggested fix: 1) Haber" "Word: yano" -- \
+printf '# Título\n\nPuede **aber** si _yano_ ay [ves](http://kasa.example).\n' > "$work/text.md"
+run "Found 2 potential mistakes" "Word: aber" "Suggested fix: 1) haber" "Word: yano" -- \
     check "$work/text.md"
 
 [ "$failures" -eq 0 ] || exit 1
