@@ -101,7 +101,9 @@ class LibreOfficeTest(unittest.TestCase):
         for error in errors.values():
             self.assertTrue(error.aShortComment)
             self.assertTrue(error.aFullComment)
-        self.assertIn("VORLEN", errors["Aber"].aRuleIdentifier)
+        # Category TYPOS: LibreOffice draws a red wavy line (red, 0xFF0000).
+        properties = {p.Name: p.Value for p in errors["Aber"].aProperties}
+        self.assertEqual(properties.get("LineColor"), 0xFF0000, properties)
 
 
 def text_utf16(text, start, length):
