@@ -10,6 +10,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
             fonts-liberation xauth xvfb
+# vorlen-server and its tests with real clients (LibreOffice's remote checker,
+# curl; gramma comes from npm, see install-npm-deps).
+PACKAGES += libcpp-httplib-dev nlohmann-json3-dev curl python3 python3-uno \
+            libreoffice-core-nogui
 # Only for the benchmarks (a real Spanish text and the reference checker).
 BENCH_PACKAGES := fortunes-es hunspell hunspell-es
 
@@ -18,7 +22,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SANITIZE_DIR ?= build-sanitize
 
 .PHONY: run test build configure install-deps install-bench-deps bench quality clean \
-        check-sanitize build-sanitize screenshot
+        check-sanitize build-sanitize screenshot install-npm-deps
 
 install-deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -37,6 +41,12 @@ install-bench-deps:
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing >/dev/null; \
 	fi
 
+# npm packages of the tests, into $(BUILD_DIR)/npm (Node from Debian when missing).
+install-npm-deps:
+	@command -v npm >/dev/null || { $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq nodejs npm >/dev/null; }
+	tests/server/install-npm-packages.sh $(BUILD_DIR)/npm
+
 $(BUILD_DIR)/build.ninja:
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
@@ -47,7 +57,7 @@ build: configure
 
 # The whole suite twice: under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then as shipped (its summary line closes the output).
-test: build check-sanitize
+test: build install-npm-deps check-sanitize
 	cd $(BUILD_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
 	    ctest --output-on-failure -j $(JOBS)
 
@@ -61,7 +71,7 @@ build-sanitize: install-deps $(SANITIZE_DIR)/build.ninja
 check-sanitize: build-sanitize
 	cd $(SANITIZE_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --output-on-failure -j $(JOBS)
+	    ctest --output-on-failure -j $(JOBS) -LE heavy
 
 run: build
 	@if [ -x $(BUILD_DIR)/src/ui/vorlen ]; then \
@@ -85,6 +95,7 @@ screenshot: build
 bench: install-bench-deps build
 	-$(BUILD_DIR)/bench/bench_outputs
 	$(BUILD_DIR)/bench/bench_speed
+	python3 bench/bench_server_load.py $(BUILD_DIR)/src/server/vorlen-server
 
 quality: build
 	$(BUILD_DIR)/bench/bench_quality

@@ -16,7 +16,6 @@
 #include <functional>
 #include <httplib.h>
 #include <mutex>
-#include <semaphore>
 #include <thread>
 #include <vector>
 
@@ -43,14 +42,16 @@ class ConnectionPool : public httplib::TaskQueue {
     bool stopping_ = false;
 };
 
-// At most `workers` holders at once; the others wait in turn.
+// At most `workers` holders at once; the others wait, and are let in the
+// order they came (a plain semaphore lets late comers overtake, which leaves
+// some requests waiting far longer than the rest under load).
 class WorkerSlots {
   public:
-    explicit WorkerSlots(unsigned workers) : slots_(workers) {}
+    explicit WorkerSlots(unsigned workers) : free_(workers) {}
     class Hold {
       public:
-        explicit Hold(WorkerSlots& slots) : slots_(slots) { slots_.slots_.acquire(); }
-        ~Hold() { slots_.slots_.release(); }
+        explicit Hold(WorkerSlots& slots) : slots_(slots) { slots_.Acquire(); }
+        ~Hold() { slots_.Release(); }
         Hold(const Hold&) = delete;
         Hold& operator=(const Hold&) = delete;
 
@@ -59,7 +60,27 @@ class WorkerSlots {
     };
 
   private:
-    std::counting_semaphore<> slots_;
+    void Acquire() {
+        std::unique_lock lock(mutex_);
+        const unsigned long ticket = nextTicket_++;
+        turn_.wait(lock, [&] { return free_ > 0 && ticket == nowServing_; });
+        --free_;
+        ++nowServing_;
+        turn_.notify_all();
+    }
+    void Release() {
+        {
+            std::lock_guard lock(mutex_);
+            ++free_;
+        }
+        turn_.notify_all();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable turn_;
+    unsigned free_;
+    unsigned long nextTicket_ = 0;
+    unsigned long nowServing_ = 0;
 };
 
 } // namespace vorlen::server
