@@ -13,6 +13,9 @@ PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
 # Only for the tests: the golden outputs' text, the generator's expansion, the
 # packages' check.
 TEST_PACKAGES := fortunes-es hunspell-es hunspell-tools lintian
+# vorlen-server and its tests with real clients (LibreOffice's remote checker,
+# curl; gramma comes from npm, see install-npm-deps).
+PACKAGES += libcpp-httplib-dev nlohmann-json3-dev curl python3-uno libreoffice-core-nogui
 # Only for the benchmarks (a real Spanish text and the reference checker;
 # msgunfmt of gettext reads the Spanish program messages).
 BENCH_PACKAGES := fortunes-es hunspell hunspell-es gettext
@@ -22,7 +25,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SANITIZE_DIR ?= build-sanitize
 
 .PHONY: run test build configure install-deps install-test-deps install-bench-deps bench quality clean \
-        check-sanitize build-sanitize screenshot
+        check-sanitize build-sanitize screenshot install-npm-deps
 
 APT_GET := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=900
 
@@ -51,6 +54,12 @@ install-bench-deps:
 	    $(APT_GET) update -qq && $(APT_GET) install -y -qq $$missing >/dev/null; \
 	fi
 
+# npm packages of the tests, into $(BUILD_DIR)/npm (Node from Debian when missing).
+install-npm-deps:
+	@command -v npm >/dev/null || { $(APT_GET) update -qq && \
+	    $(APT_GET) install -y -qq nodejs npm >/dev/null; }
+	tests/server/install-npm-packages.sh $(BUILD_DIR)/npm
+
 $(BUILD_DIR)/build.ninja:
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
@@ -61,7 +70,7 @@ build: configure
 
 # The whole suite twice: under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then as shipped (its summary line closes the output).
-test: install-test-deps build check-sanitize
+test: install-test-deps build install-npm-deps check-sanitize
 	cd $(BUILD_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
 	    ctest --output-on-failure -j $(JOBS)
 
@@ -75,7 +84,7 @@ build-sanitize: install-deps $(SANITIZE_DIR)/build.ninja
 check-sanitize: build-sanitize
 	cd $(SANITIZE_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --output-on-failure -j $(JOBS)
+	    ctest --output-on-failure -j $(JOBS) -LE heavy
 
 run: build
 	@if [ -x $(BUILD_DIR)/src/ui/vorlen ]; then \
@@ -99,6 +108,7 @@ screenshot: build
 bench: install-bench-deps build
 	-$(BUILD_DIR)/bench/bench_outputs
 	$(BUILD_DIR)/bench/bench_speed
+	python3 bench/bench_server_load.py $(BUILD_DIR)/src/server/vorlen-server
 
 quality: build
 	$(BUILD_DIR)/bench/bench_quality
