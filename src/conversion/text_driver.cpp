@@ -1,5 +1,6 @@
 #include "conversion/text_driver.h"
 
+#include "conversion/context_pass.h"
 #include "conversion/utf8_text.h"
 #include "conversion/word_memo.h"
 #include "vocabulary/cp1252.h"
@@ -10,8 +11,10 @@ namespace {
 
 class TextConversion {
   public:
-    TextConversion(Engine& engine, const ConversionProgress& progress)
-        : engine_(engine), progress_(progress), letters_(engine.LetterSet) {}
+    TextConversion(Engine& engine, const ConversionProgress& progress,
+                   std::vector<AccentChoice> accents)
+        : engine_(engine), progress_(progress), letters_(engine.LetterSet),
+          accents_(std::move(accents)) {}
 
     // False when the progress callback asked to stop.
     bool Run(std::string_view input) {
@@ -19,6 +22,7 @@ class TextConversion {
             const Utf8Char c = DecodeUtf8At(input, pos);
             const int letter = letters_.LetterByte(c);
             if (letter >= 0) {
+                if (word_.empty()) wordStart_ = pos;
                 word_.push_back(static_cast<char>(letter));
             } else {
                 if (!word_.empty() && !ConvertPendingWord()) return false;
@@ -31,6 +35,7 @@ class TextConversion {
     }
 
     std::string TakeOutput() { return std::move(output_); }
+    std::vector<ContextRestore> TakeRestores() { return std::move(restores_); }
 
   private:
     void BetweenWords(std::string_view bytes, const Utf8Char& c) {
@@ -47,6 +52,7 @@ class TextConversion {
         engine_.CurrentWord = std::move(word_);
         word_.clear();
         const std::string& word = engine_.CurrentWord;
+        const std::string* accented = AccentFor(wordOrdinal_++);
         if (engine_.SentenceStarted && word[0] == ToUpperByte(word[0])) {
             // Protected: a name or a capitalised word inside a sentence is
             // shown exactly as written, never marked.
@@ -58,9 +64,27 @@ class TextConversion {
             engine_.SentenceStarted = engine_.Options.CapsRule;
             ToOutputForm(engine_);
             MarkNotFoundOrChanged(engine_);
+            if (accented != nullptr && engine_.WordResult == word) Restore(word, *accented);
             output_ += Cp1252ToUtf8(engine_.WordResult);
         }
         return Flush();
+    }
+
+    // The accent the context calls for on the word of this ordinal, if any.
+    const std::string* AccentFor(std::size_t ordinal) {
+        while (nextAccent_ < accents_.size() && accents_[nextAccent_].WordOrdinal < ordinal)
+            ++nextAccent_;
+        if (nextAccent_ < accents_.size() && accents_[nextAccent_].WordOrdinal == ordinal)
+            return &accents_[nextAccent_].Accented;
+        return nullptr;
+    }
+
+    // Shows the word found as written with the accent its context calls for.
+    void Restore(const std::string& word, const std::string& accented) {
+        engine_.WordResult = InCaseOf(word, accented);
+        const std::string written = Cp1252ToUtf8(word);
+        restores_.push_back({wordStart_, written.size(), output_.size(), written,
+                             Cp1252ToUtf8(engine_.WordResult)});
     }
 
     // Hands what was appended since the last call to the progress callback.
@@ -74,7 +98,12 @@ class TextConversion {
     Engine& engine_;
     const ConversionProgress& progress_;
     LetterTable letters_;
-    std::string word_; // the letters of the word being cut out (Windows-1252)
+    std::string word_;          // the letters of the word being cut out (Windows-1252)
+    std::size_t wordStart_ = 0; // its first byte in the input
+    std::vector<AccentChoice> accents_;
+    std::size_t nextAccent_ = 0;
+    std::size_t wordOrdinal_ = 0;
+    std::vector<ContextRestore> restores_;
     std::string output_;
     std::size_t reported_ = 0;
 };
@@ -89,10 +118,11 @@ ConversionResult ConvertText(Engine& engine, std::string_view input,
     engine.SentenceStarted = false;
     engine.CurrentWord.clear();
     ConversionResult result;
-    TextConversion conversion(engine, progress);
+    TextConversion conversion(engine, progress, FindContextAccents(engine, input));
     const bool finished = conversion.Run(input);
     engine.CurrentWord = pendingWord;
     result.Text = conversion.TakeOutput();
+    result.ContextRestores = conversion.TakeRestores();
     result.AnnounceEnd = finished && CountCharacters(input) > kAnnouncedLength;
     return result;
 }
