@@ -85,6 +85,7 @@ screenshot: build
 bench: install-bench-deps build
 	-$(BUILD_DIR)/bench/bench_outputs
 	$(BUILD_DIR)/bench/bench_speed
+	$(BUILD_DIR)/bench/bench_context
 
 quality: build
 	$(BUILD_DIR)/bench/bench_quality

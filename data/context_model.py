@@ -7,6 +7,7 @@ chooses between the members of a group.
 
 import collections
 import math
+import sys
 
 # The letters of words, as in the engine (Windows-1252 letters).
 LETTERS = set("abcdefghijklmnopqrstuvwxyzñáéíóúüABCDEFGHIJKLMNOPQRSTUVWXYZÑÁÉÍÓÚÜ")
@@ -31,10 +32,12 @@ FEATURES = ("L1", "R1", "L2", "R2")
 # Each side is a chain: the second word refines the estimate of the first.
 CHAINS = (("L1", "L2"), ("R1", "R2"))
 ALPHA = 2.0           # weight of the back-off estimate in a smoothed row
-POOL_MIN_LENGTH = 5   # verb endings are pooled for spellings this long or longer
-DEFAULT_MARGIN = 2.0  # log units a restored accent must win by
+POOL_MIN_LENGTH = 5
+POOL_SHRINK = 50.0    # a group seen this often heeds its pooled ending half as much   # verb endings are pooled for spellings this long or longer
+DEFAULT_MARGIN = 3.0  # log units a restored accent must win by
 MARGINS = (2.0, 3.0, 4.0)  # the margins the report measures
-PRUNE_GAIN = 0.25     # rows that move an estimate less than this are not shipped
+TARGET_FALSE_ALARMS = 0.002  # of the unaccented words of the groups, on the tuning text
+PRUNE_GAIN = 0.4     # rows that move an estimate less than this are not shipped
 USE_MARKS = True      # off only to measure what the marks of the text add
 
 
@@ -194,6 +197,8 @@ class Table:
         prior = self._prior(totals)
         score = [math.log(x) for x in prior]
         pool_prior = self._prior(self.pool_totals[pool[0]]) if pool and pool[0] in self.pool_totals else None
+        # The pooled ending speaks the louder the less the group has been seen.
+        pool_weight = POOL_SHRINK / (POOL_SHRINK + sum(self.totals.get(p, ())))
         for chain in CHAINS:
             est = prior
             for f in chain:
@@ -207,7 +212,8 @@ class Table:
                         n = sum(q)
                         ratio = [1.0] * len(members)
                         for c, k in ((0, 0), (1, members.index(pool[1]))):
-                            ratio[k] = ((q[c] + ALPHA * pool_prior[c]) / (n + ALPHA)) / pool_prior[c]
+                            ratio[k] = (((q[c] + ALPHA * pool_prior[c]) / (n + ALPHA)) / pool_prior[c]
+                                        ) ** pool_weight
                         back = [x * y for x, y in zip(back, ratio)]
                         t = sum(back)
                         back = [x / t for x in back]
@@ -242,7 +248,12 @@ class Table:
         return p
 
     # -- margins per group, tuned on text the counts never saw
-    def tune_margins(self, passages, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 7.0), cost=20):
+    def tune_margins(self, passages, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 7.0, 10.0),
+                     costs=(10, 20, 40), target=TARGET_FALSE_ALARMS):
+        """Per group with 20 or more cases in the tuning text, the margin that
+        gains most restores for `cost` restores lost per false alarm; the
+        cheapest cost whose false alarms stay within `target` of the
+        unaccented words of the tuning text is kept. Prints what each cost gives."""
         seen = collections.defaultdict(list)
         for text in passages:
             for p, written, values in contexts(text, self.groups):
@@ -253,26 +264,40 @@ class Table:
                 if score is None:
                     continue
                 key = p if p in self.totals else pool_of(self.groups[p])[0]
-                seen[key].append((label, members, score))
-        for key, cases in seen.items():
-            if len(cases) < 20:
-                continue
-            def gain(m):
-                g = 0
-                for label, members, score in cases:
-                    best = max(range(len(score)), key=lambda k: score[k])
-                    chosen = members[best] if best and score[best] - score[0] >= m else members[0]
-                    if label != members[0] and chosen == label:
-                        g += 1
-                    elif label == members[0] and chosen != label:
-                        g -= cost
-                return g
-            best = max(grid, key=lambda m: (gain(m), -abs(m - self.default_margin)))
-            if best != self.default_margin:
-                self.margins[key] = best
+                best = max(range(len(score)), key=lambda k: score[k])
+                seen[key].append((label == members[0], members[best] == label,
+                                  score[best] - score[0] if best else -1.0))
+
+        def outcome(cases, m):
+            """(restored, false alarms) at margin m."""
+            restored = sum(1 for plain, right, lead in cases if not plain and right and lead >= m)
+            alarms = sum(1 for plain, right, lead in cases if plain and lead >= m)
+            return restored, alarms
+
+        plain_total = sum(1 for cases in seen.values() for c in cases if c[0])
+        accented_total = sum(1 for cases in seen.values() for c in cases if not c[0])
+        self.margins = {}
+        for cost in costs:
+            margins, restored, alarms = {}, 0, 0
+            for key, cases in seen.items():
+                m = self.default_margin
+                if len(cases) >= 20:
+                    m = max(grid, key=lambda g: (outcome(cases, g)[0] - cost * outcome(cases, g)[1],
+                                                 -abs(g - self.default_margin)))
+                    if m != self.default_margin:
+                        margins[key] = m
+                r, a = outcome(cases, m)
+                restored += r
+                alarms += a
+            rate = alarms / max(plain_total, 1)
+            print(f"tuning, {cost} restores per false alarm: restored {restored}/{accented_total}, "
+                  f"false alarms {alarms}/{plain_total} = {100 * rate:.3f} %", file=sys.stderr)
+            self.margins = margins
+            if rate <= target:
+                break
 
     # -- the shipped table
-    def prune(self, min_word=3, min_pair=4, min_gain=PRUNE_GAIN):
+    def prune(self, min_word=3, min_pair=10, min_gain=PRUNE_GAIN):
         """Drops the rows seen too seldom to trust and those that move their
         estimate by less than min_gain (natural-log units) from what the
         chain would give without them."""
@@ -431,3 +456,13 @@ def read_table(path, groups):
                 rows = table.pool_rows if key.startswith("*") else table.rows
                 rows[(key, fields[0], fields[1].replace("_", " "))] = [int(x) for x in fields[2:]]
     return table
+
+
+def report_final(table, tests):
+    """The shipped table's figures on each held-out text, per margin."""
+    for kind, passages in tests.items():
+        for margin in (None,) + MARGINS:
+            a, r, n, f = summary(evaluate(table, passages, margin))
+            name = "margins per group" if margin is None else f"every group at {margin:g}"
+            print(f"{kind:12} {name:22} restored {r:6}/{a:6} = {100 * r / max(a, 1):5.1f} %   "
+                  f"false alarms {f:5}/{n:7} = {100 * f / max(n, 1):5.2f} %")

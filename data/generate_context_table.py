@@ -255,7 +255,10 @@ def main():
     parser.add_argument("--novels", default="/work/shared/data/novels-es")
     parser.add_argument("--vocabulary", default=os.path.join(HERE, "spanall.txt"))
     parser.add_argument("--output", default=os.path.join(HERE, "context-accents.txt"))
-    parser.add_argument("--evaluate", action="store_true")
+    parser.add_argument("--evaluate", action="store_true",
+                        help="print the figures of each step of the model (slow)")
+    parser.add_argument("--evaluate-table", action="store_true",
+                        help="print the figures of the table written, per margin")
     args = parser.parse_args()
 
     groups = cm.ambiguous_groups(args.vocabulary)
@@ -273,9 +276,11 @@ def main():
     table.prune()
     table.write(args.output)
     print(f"wrote {args.output}: {os.path.getsize(args.output)} bytes", file=sys.stderr)
+    tests = dict(split["test"])
+    tests["fortunes-es"] = read_fortunes_text()
+    if args.evaluate_table:
+        cm.report_final(table, tests)
     if args.evaluate:
-        tests = dict(split["test"])
-        tests["fortunes-es"] = read_fortunes_text()
         cm.report(table, groups, split["train"], split["tune"], tests)
 
 

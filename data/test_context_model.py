@@ -75,7 +75,7 @@ class ContextsTest(unittest.TestCase):
 class TableFileTest(unittest.TestCase):
     def test_written_table_lists_every_row_under_its_group(self):
         groups = {"esta": ["esta", "está"]}
-        table = cm.count_table(groups, ["Mi hermano está en casa. " * 4])
+        table = cm.count_table(groups, ["Mi hermano está en casa. " * 12])
         table.prune()
         handle, path = tempfile.mkstemp()
         os.close(handle)
@@ -86,8 +86,8 @@ class TableFileTest(unittest.TestCase):
         finally:
             os.unlink(path)
         self.assertEqual(lines[0], "vorlen-context 1")
-        self.assertIn("@esta está 2 0 4", lines)
-        self.assertIn("L2 mi_hermano 0 4", lines)
+        self.assertIn("@esta está 3 0 12", lines)
+        self.assertIn("L2 mi_hermano 0 12", lines)
 
 
 if __name__ == "__main__":

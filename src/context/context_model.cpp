@@ -18,6 +18,10 @@ constexpr double kBackOffWeight = 2.0;
 // ones (esta, sera, mas) are common enough to speak for themselves, and their
 // neighbours would swamp the rare verbs.
 constexpr std::size_t kPoolMinLength = 5;
+// A group seen this often heeds its pooled ending half as much.
+constexpr double kPoolShrink = 50.0;
+// Spellings whose group is remembered before the memory is emptied.
+constexpr std::size_t kRememberedSpellings = 50000;
 
 // Accents current rules dropped or made optional: never proposed.
 constexpr std::string_view kOptionalAccents[] = {
@@ -59,13 +63,15 @@ std::vector<double> Shares(const std::uint32_t* counts, std::size_t n) {
 }
 
 // Moves an estimate by what a pooled verb ending's row says of the plain
-// form against the one stressed on the ending (poolMember).
+// form against the one stressed on the ending (poolMember), to the power of
+// the weight the group gives its pooled ending.
 void LeanTowardsPool(std::vector<double>& estimate, const std::uint32_t* q,
-                     const std::vector<double>& poolPrior, std::size_t poolMember) {
+                     const std::vector<double>& poolPrior, std::size_t poolMember, double weight) {
     const double seen = static_cast<double>(q[0]) + q[1];
-    estimate[0] *= (q[0] + kBackOffWeight * poolPrior[0]) / (seen + kBackOffWeight) / poolPrior[0];
-    estimate[poolMember] *=
-        (q[1] + kBackOffWeight * poolPrior[1]) / (seen + kBackOffWeight) / poolPrior[1];
+    estimate[0] *= std::pow(
+        (q[0] + kBackOffWeight * poolPrior[0]) / (seen + kBackOffWeight) / poolPrior[0], weight);
+    estimate[poolMember] *= std::pow(
+        (q[1] + kBackOffWeight * poolPrior[1]) / (seen + kBackOffWeight) / poolPrior[1], weight);
     double sum = 0;
     for (const double e : estimate)
         sum += e;
@@ -92,6 +98,18 @@ ContextAccents::ContextAccents(const ContextTable& table, const Engine& engine)
     : table_(table), engine_(engine) {
     for (Token& token : window_)
         token.Plain = kSentenceEdge;
+    for (std::size_t g = 0; g < table_.Groups.size(); ++g) {
+        const std::string& head = table_.Groups[g].Members[0];
+        if (head[0] != '*') continue;
+        const std::string ending = head.substr(1);
+        pools_.push_back({static_cast<int>(g), ending, PlainSpelling(ending)});
+    }
+}
+
+const ContextAccents::FoundGroup& ContextAccents::Lookup(const std::string& plain) const {
+    if (const auto found = found_.find(plain); found != found_.end()) return found->second;
+    if (found_.size() >= kRememberedSpellings) found_.clear();
+    return found_.emplace(plain, FindGroup(plain)).first->second;
 }
 
 void ContextAccents::AddWord(std::string_view written) {
@@ -128,7 +146,7 @@ void ContextAccents::Push(Token token) {
 
 void ContextAccents::Decide() {
     const Token& centre = window_[2];
-    if (!centre.Candidate) return;
+    if (!centre.Candidate || Lookup(centre.Plain).Members.empty()) return;
     std::array<std::string, 5> plain;
     for (std::size_t i = 0; i < window_.size(); ++i)
         plain[i] = window_[i].Plain;
@@ -141,53 +159,52 @@ void ContextAccents::Decide() {
         choices_.push_back({centre.WordOrdinal, scores.Members[best]});
 }
 
-bool ContextAccents::FindGroup(std::string_view plain, GroupScores& out, int& group,
-                               int& pool) const {
-    group = pool = -1;
+ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) const {
+    FoundGroup out;
     const auto poolOf = [&](std::string_view ending) {
-        const auto found = table_.GroupByPlain.find("*" + std::string(ending));
-        return found == table_.GroupByPlain.end() ? -1 : found->second;
+        for (const PoolEnding& pool : pools_)
+            if (pool.Accented == ending) return pool.Group;
+        return -1;
     };
     if (const auto found = table_.GroupByPlain.find(std::string(plain));
         found != table_.GroupByPlain.end()) {
-        group = found->second;
-        const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
+        const ContextGroup& g = table_.Groups[static_cast<std::size_t>(found->second)];
+        out.Group = found->second;
         out.Members = g.Members;
         out.Margin = g.Margin;
         if (plain.size() >= kPoolMinLength)
             for (std::size_t k = 1; k < g.Members.size(); ++k)
                 if (const std::string_view ending = FinalAccent(g.Members[k]); !ending.empty()) {
-                    pool = poolOf(ending);
+                    out.Pool = poolOf(ending);
                     break;
                 }
-        return true;
+        return out;
     }
     // A group the counts never met: a verb form whose twin stressed on the
     // last vowel is a word too (mecanografio, mecanografió) is judged by its
     // pooled ending alone.
-    if (plain.size() < kPoolMinLength) return false;
-    for (std::size_t p = 0; p < table_.Groups.size(); ++p) {
-        const ContextGroup& g = table_.Groups[p];
-        if (g.Members[0][0] != '*') continue;
-        const std::string_view ending = std::string_view(g.Members[0]).substr(1);
-        const std::string plainEnding = PlainSpelling(ending);
-        if (!plain.ends_with(plainEnding)) continue;
+    if (plain.size() < kPoolMinLength) return out;
+    for (const PoolEnding& ending : pools_) {
+        if (!plain.ends_with(ending.Plain)) continue;
         const std::string accented =
-            std::string(plain.substr(0, plain.size() - plainEnding.size())) + std::string(ending);
+            std::string(plain.substr(0, plain.size() - ending.Plain.size())) + ending.Accented;
         if (IsOptionalAccent(accented) || VocabLookup(engine_, "|" + accented + "|") == 0) continue;
         out.Members = {std::string(plain), accented};
-        out.Margin = g.Margin;
-        pool = static_cast<int>(p);
-        return true;
+        out.Margin = table_.Groups[static_cast<std::size_t>(ending.Group)].Margin;
+        out.Pool = ending.Group;
+        return out;
     }
-    return false;
+    return out;
 }
 
 GroupScores ContextAccents::Score(const std::array<std::string, 5>& w) const {
     GroupScores out;
-    int group = -1;
-    int pool = -1;
-    if (!FindGroup(w[2], out, group, pool)) return out;
+    const FoundGroup& found = Lookup(w[2]);
+    if (found.Members.empty()) return out;
+    out.Members = found.Members;
+    out.Margin = found.Margin;
+    const int group = found.Group;
+    const int pool = found.Pool;
     const std::size_t n = out.Members.size();
 
     const ContextGroup* poolGroup =
@@ -210,6 +227,11 @@ GroupScores ContextAccents::Score(const std::array<std::string, 5>& w) const {
     const std::vector<double> prior = Shares(totals.data(), n);
     const std::vector<double> poolPrior =
         poolGroup != nullptr ? Shares(poolGroup->Totals.data(), 2) : std::vector<double>();
+    // The pooled ending speaks the louder the less the group has been seen.
+    double seenTotal = 0;
+    for (const std::uint32_t t : group >= 0 ? totals : std::vector<std::uint32_t>())
+        seenTotal += t;
+    const double poolWeight = kPoolShrink / (kPoolShrink + seenTotal);
     out.Scores.resize(n);
     for (std::size_t k = 0; k < n; ++k)
         out.Scores[k] = std::log(prior[k]);
@@ -229,7 +251,7 @@ GroupScores ContextAccents::Score(const std::array<std::string, 5>& w) const {
             const std::string& value = values[static_cast<int>(feature)];
             if (poolGroup != nullptr && poolMember != 0)
                 if (const std::uint32_t* q = table_.Row(pool, feature, value))
-                    LeanTowardsPool(estimate, q, poolPrior, poolMember);
+                    LeanTowardsPool(estimate, q, poolPrior, poolMember, poolWeight);
             const std::uint32_t* row = group >= 0 ? table_.Row(group, feature, value) : nullptr;
             if (row == nullptr) continue;
             double seen = 0;

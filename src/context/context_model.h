@@ -23,6 +23,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vorlen {
@@ -65,12 +66,30 @@ class ContextAccents {
         std::size_t WordOrdinal = 0;
         bool Candidate = false; // a word written without accents
     };
+    // A verb ending pooled in the table: its group, as written (ó, án) and plain (o, an).
+    struct PoolEnding {
+        int Group = -1;
+        std::string Accented;
+        std::string Plain;
+    };
+    // The group of a plain spelling: one of the table's, or one derived for a
+    // verb form through a pooled ending; Members empty for none.
+    struct FoundGroup {
+        std::vector<std::string> Members;
+        double Margin = 0;
+        int Group = -1; // in the table, or -1 for a derived one
+        int Pool = -1;
+    };
     void Push(Token token);
     void Decide();
-    bool FindGroup(std::string_view plain, GroupScores& out, int& group, int& pool) const;
+    FoundGroup FindGroup(std::string_view plain) const;
+    // FindGroup, remembered per spelling (words repeat: most cost one probe).
+    const FoundGroup& Lookup(const std::string& plain) const;
 
     const ContextTable& table_;
     const Engine& engine_;
+    std::vector<PoolEnding> pools_;
+    mutable std::unordered_map<std::string, FoundGroup> found_;
     std::array<Token, 5> window_; // the last five tokens, the one to decide in the middle
     std::size_t words_ = 0;
     std::vector<AccentChoice> choices_;

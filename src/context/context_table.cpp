@@ -4,13 +4,15 @@
 
 #include <charconv>
 #include <fstream>
-#include <sstream>
+#include <memory>
 
 namespace vorlen {
 
 namespace {
 
 constexpr std::string_view kHeader = "vorlen-context 1";
+// A table is a few megabytes; a larger file is not one.
+constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
 
 // Feature names as the file writes them, in ContextFeature order.
 constexpr std::string_view kFeatureNames[kContextFeatureCount] = {"L1", "R1", "L2", "R2"};
@@ -33,15 +35,40 @@ bool ParseMargin(std::string_view text, double& value) {
     return ec == std::errc() && end == text.data() + text.size() && value >= 0 && value < 100;
 }
 
-std::vector<std::string_view> SplitSpaces(std::string_view line) {
-    std::vector<std::string_view> fields;
+void SplitSpaces(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t pos = 0;
     while (pos < line.size()) {
         const std::size_t end = std::min(line.find(' ', pos), line.size());
         if (end > pos) fields.push_back(line.substr(pos, end - pos));
         pos = end + 1;
     }
-    return fields;
+}
+
+// The Windows-1252 bytes of UTF-8 text made of ASCII and Latin-1 characters
+// (all a table holds), into `out`; false for anything else.
+bool Latin1FromUtf8(std::string_view utf8, std::string& out) {
+    out.clear();
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out.push_back(static_cast<char>(lead));
+            continue;
+        }
+        if ((lead != 0xC2 && lead != 0xC3) || i + 1 == utf8.size()) return false;
+        const auto trail = static_cast<unsigned char>(utf8[++i]);
+        if ((trail & 0xC0) != 0x80) return false;
+        out.push_back(static_cast<char>(((lead & 0x1F) << 6) | (trail & 0x3F)));
+    }
+    return true;
+}
+
+// Slots for `rows` keys at most half full.
+std::size_t SlotCount(std::size_t rows) {
+    std::size_t slots = 16;
+    while (slots < 2 * rows)
+        slots *= 2;
+    return slots;
 }
 
 class TableParser {
@@ -51,6 +78,9 @@ class TableParser {
     ContextTableLoad Parse(std::string_view text) {
         auto table = std::make_shared<ContextTable>();
         table_ = table.get();
+        // About one row in 17 bytes, each with two or three counts.
+        keys_.reserve(text.size() / 16);
+        table_->Counts.reserve(text.size() / 6);
         std::size_t pos = 0;
         while (pos < text.size()) {
             const std::size_t end = std::min(text.find('\n', pos), text.size());
@@ -59,6 +89,18 @@ class TableParser {
             pos = end + 1;
         }
         if (line_ == 0) return {nullptr, name_ + ": empty context table"};
+        table->RowKeys.assign(SlotCount(keys_.size()), 0);
+        table->RowStarts.assign(table->RowKeys.size(), 0);
+        const std::size_t mask = table->RowKeys.size() - 1;
+        for (const auto& [key, start] : keys_) {
+            std::size_t slot = key & mask;
+            while (table->RowKeys[slot] != 0) {
+                if (table->RowKeys[slot] == key) return {nullptr, name_ + ": a row listed twice"};
+                slot = (slot + 1) & mask;
+            }
+            table->RowKeys[slot] = key;
+            table->RowStarts[slot] = start;
+        }
         return {std::move(table), {}};
     }
 
@@ -71,7 +113,8 @@ class TableParser {
     bool Line(std::string_view line) {
         if (line_ == 1) return line == kHeader || Fail("not a context table (no header)");
         if (line.empty()) return true;
-        const std::vector<std::string_view> fields = SplitSpaces(line);
+        SplitSpaces(line, fields_);
+        const std::vector<std::string_view>& fields = fields_;
         if (fields.size() == 2 && fields[0] == "margin")
             return ParseMargin(fields[1], table_->DefaultMargin) || Fail("bad margin");
         if (line.front() == '@') return Group(fields);
@@ -86,9 +129,9 @@ class TableParser {
         if (words == 0 || words == fields.size()) return Fail("group without a margin");
         ContextGroup group;
         for (std::size_t i = 0; i < words; ++i) {
-            auto member = Utf8ToCp1252(i == 0 ? fields[i].substr(1) : fields[i]);
-            if (!member || member->empty()) return Fail("a member that is no word");
-            group.Members.push_back(std::move(*member));
+            if (!Latin1FromUtf8(i == 0 ? fields[i].substr(1) : fields[i], value_) || value_.empty())
+                return Fail("a member that is no word");
+            group.Members.push_back(value_);
         }
         if (!ParseMargin(fields[words], group.Margin)) return Fail("bad margin");
         const bool pool = group.Members[0][0] == '*';
@@ -116,9 +159,8 @@ class TableParser {
         while (feature < kContextFeatureCount && kFeatureNames[feature] != fields[0])
             ++feature;
         if (feature == kContextFeatureCount) return Fail("unknown feature");
-        auto value = Utf8ToCp1252(fields[1]);
-        if (!value) return Fail("a neighbour that is not Windows-1252 text");
-        for (char& c : *value)
+        if (!Latin1FromUtf8(fields[1], value_)) return Fail("a neighbour that is not Latin-1 text");
+        for (char& c : value_)
             if (c == '_') c = ' ';
         const auto first = static_cast<std::uint32_t>(table_->Counts.size());
         for (std::size_t i = 2; i < fields.size(); ++i) {
@@ -126,8 +168,8 @@ class TableParser {
             if (!ParseNumber(fields[i], count)) return Fail("bad count");
             table_->Counts.push_back(count);
         }
-        const auto key = ContextRowKey(groupIndex, static_cast<ContextFeature>(feature), *value);
-        if (!table_->Rows.emplace(key, first).second) return Fail("a row listed twice");
+        keys_.emplace_back(ContextRowKey(groupIndex, static_cast<ContextFeature>(feature), value_),
+                           first);
         return true;
     }
 
@@ -135,6 +177,9 @@ class TableParser {
     std::string error_;
     ContextTable* table_ = nullptr;
     int line_ = 0;
+    std::vector<std::string_view> fields_;                      // of the current line
+    std::string value_;                                         // the current row's neighbour
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> keys_; // row key, first count
 };
 
 } // namespace
@@ -142,13 +187,19 @@ class TableParser {
 std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value) {
     const char head[] = {static_cast<char>(group & 0xFF), static_cast<char>((group >> 8) & 0xFF),
                          static_cast<char>((group >> 16) & 0xFF), static_cast<char>(feature)};
-    return Fnv1a(Fnv1a(0xcbf29ce484222325ULL, std::string_view(head, sizeof head)), value);
+    const std::uint64_t key =
+        Fnv1a(Fnv1a(0xcbf29ce484222325ULL, std::string_view(head, sizeof head)), value);
+    return key == 0 ? 1 : key; // 0 marks a free slot
 }
 
 const std::uint32_t* ContextTable::Row(int group, ContextFeature feature,
                                        std::string_view value) const {
-    const auto found = Rows.find(ContextRowKey(group, feature, value));
-    return found == Rows.end() ? nullptr : Counts.data() + found->second;
+    if (RowKeys.empty()) return nullptr;
+    const std::uint64_t key = ContextRowKey(group, feature, value);
+    const std::size_t mask = RowKeys.size() - 1;
+    for (std::size_t slot = key & mask; RowKeys[slot] != 0; slot = (slot + 1) & mask)
+        if (RowKeys[slot] == key) return Counts.data() + RowStarts[slot];
+    return nullptr;
 }
 
 ContextTableLoad ParseContextTable(std::string_view text, const std::string& name) {
@@ -156,12 +207,17 @@ ContextTableLoad ParseContextTable(std::string_view text, const std::string& nam
 }
 
 ContextTableLoad LoadContextTable(const std::filesystem::path& file) {
+    const std::string unreadable = file.string() + ": cannot read the context table";
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec || size > kMaxTableBytes)
+        return {nullptr, ec ? unreadable : file.string() + ": too large"};
     std::ifstream in(file, std::ios::binary);
-    if (!in) return {nullptr, file.string() + ": cannot read the context table"};
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return {nullptr, file.string() + ": cannot read the context table"};
-    return ParseContextTable(text.str(), file.string());
+    const auto text = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+    if (!in || !in.read(text.get(), static_cast<std::streamsize>(size)))
+        return {nullptr, unreadable};
+    return ParseContextTable(std::string_view(text.get(), static_cast<std::size_t>(size)),
+                             file.string());
 }
 
 } // namespace vorlen

@@ -51,8 +51,11 @@ struct ContextGroup {
 struct ContextTable {
     std::vector<ContextGroup> Groups;                  // the pools ("*ó", two members) among them
     std::unordered_map<std::string, int> GroupByPlain; // plain spelling or "*ó" -> index
-    // (group, feature, neighbour) -> the first of the group's counts in Counts.
-    std::unordered_map<std::uint64_t, std::uint32_t> Rows;
+    // (group, feature, neighbour) -> the first of the group's counts in
+    // Counts: an open-addressed table of row keys (0 marks a free slot), a
+    // power of two in size and at most half full, built once at load.
+    std::vector<std::uint64_t> RowKeys;
+    std::vector<std::uint32_t> RowStarts;
     std::vector<std::uint32_t> Counts;
     double DefaultMargin = 2.0;
 
