@@ -11,9 +11,9 @@ namespace {
 
 class TextConversion {
   public:
-    TextConversion(Engine& engine, const ConversionProgress& progress,
+    TextConversion(Engine& engine, const ConversionProgress& progress, ConversionDetail* detail,
                    std::vector<AccentChoice> accents)
-        : engine_(engine), progress_(progress), letters_(engine.LetterSet),
+        : engine_(engine), progress_(progress), detail_(detail), letters_(engine.LetterSet),
           accents_(std::move(accents)) {}
 
     // False when the progress callback asked to stop.
@@ -25,12 +25,13 @@ class TextConversion {
                 if (word_.empty()) wordStart_ = pos;
                 word_.push_back(static_cast<char>(letter));
             } else {
-                if (!word_.empty() && !ConvertPendingWord()) return false;
+                if (!word_.empty() && !ConvertPendingWord(pos)) return false;
                 BetweenWords(input.substr(pos, c.Length), c);
             }
             pos += c.Length;
         }
-        if (!word_.empty() && !ConvertPendingWord()) return false; // the text ends inside a word
+        // The text ends inside a word.
+        if (!word_.empty() && !ConvertPendingWord(input.size())) return false;
         return Flush();
     }
 
@@ -47,8 +48,11 @@ class TextConversion {
             engine_.SentenceStarted = engine_.Options.CapsRule;
     }
 
-    bool ConvertPendingWord() {
+    // `wordEnd`: the input offset just past the word.
+    bool ConvertPendingWord(std::size_t wordEnd) {
         if (!Flush()) return false;
+        if (detail_ != nullptr) detail_->InputDone = wordEnd;
+        const std::size_t outputStart = output_.size();
         engine_.CurrentWord = std::move(word_);
         word_.clear();
         const std::string& word = engine_.CurrentWord;
@@ -66,6 +70,9 @@ class TextConversion {
             MarkNotFoundOrChanged(engine_);
             if (accented != nullptr && engine_.WordResult == word) Restore(word, *accented);
             output_ += Cp1252ToUtf8(engine_.WordResult);
+            if (detail_ != nullptr && engine_.WordResult != engine_.CurrentWord)
+                detail_->ChangedWords.push_back(
+                    {wordStart_, wordEnd - wordStart_, outputStart, output_.size() - outputStart});
         }
         return Flush();
     }
@@ -97,9 +104,10 @@ class TextConversion {
 
     Engine& engine_;
     const ConversionProgress& progress_;
+    ConversionDetail* detail_;
     LetterTable letters_;
+    std::size_t wordStart_ = 0; // input offset of the word being cut out
     std::string word_;          // the letters of the word being cut out (Windows-1252)
-    std::size_t wordStart_ = 0; // its first byte in the input
     std::vector<AccentChoice> accents_;
     std::size_t nextAccent_ = 0;
     std::size_t wordOrdinal_ = 0;
@@ -111,17 +119,18 @@ class TextConversion {
 } // namespace
 
 ConversionResult ConvertText(Engine& engine, std::string_view input,
-                             const ConversionProgress& progress) {
+                             const ConversionProgress& progress, ConversionDetail* detail) {
     // The word pending in immediate mode, if any, outlives the conversion: the
     // driver only borrows CurrentWord to hand each word to the pipeline.
     const std::string pendingWord = std::move(engine.CurrentWord);
     engine.SentenceStarted = false;
     engine.CurrentWord.clear();
     ConversionResult result;
-    TextConversion conversion(engine, progress, FindContextAccents(engine, input));
+    TextConversion conversion(engine, progress, detail, FindContextAccents(engine, input));
     const bool finished = conversion.Run(input);
     engine.CurrentWord = pendingWord;
     result.Text = conversion.TakeOutput();
+    result.Finished = finished;
     result.ContextRestores = conversion.TakeRestores();
     result.AnnounceEnd = finished && CountCharacters(input) > kAnnouncedLength;
     return result;

@@ -29,6 +29,7 @@ struct ContextRestore {
 struct ConversionResult {
     std::string Text;         // UTF-8
     bool AnnounceEnd = false; // the text was over 1000 characters: beep and EndMessage()
+    bool Finished = true;     // false when the progress callback stopped it
     std::vector<ContextRestore> ContextRestores; // in text order
 };
 
@@ -36,6 +37,22 @@ struct ConversionResult {
 // between words, or one word's output form); returning false stops the
 // conversion (what was converted so far is returned).
 using ConversionProgress = std::function<bool(std::string_view piece)>;
+
+// A word of the text whose output differs from the word as written: where it
+// stands in the input and in the output (bytes of UTF-8).
+struct WordSpan {
+    std::size_t InputOffset = 0;
+    std::size_t InputLength = 0;
+    std::size_t OutputOffset = 0;
+    std::size_t OutputLength = 0;
+};
+
+// What a caller may ask to follow besides the text: the words that changed,
+// and how far through the input the conversion is when progress is called.
+struct ConversionDetail {
+    std::vector<WordSpan> ChangedWords;
+    std::size_t InputDone = 0;
+};
 
 // Converts a whole text with engine.Options. A capitalised word inside a
 // sentence is left exactly as written when CapsRule is 1; ".", "?" and "!"
@@ -46,7 +63,8 @@ using ConversionProgress = std::function<bool(std::string_view piece)>;
 // that its neighbours call for an accent on (esta -> está, see
 // conversion/context_pass.h) is shown accented, and listed in ContextRestores.
 ConversionResult ConvertText(Engine& engine, std::string_view input,
-                             const ConversionProgress& progress = {});
+                             const ConversionProgress& progress = {},
+                             ConversionDetail* detail = nullptr);
 
 // The end message for a long text, in the language of the options (UTF-8).
 std::string EndMessage(const Engine& engine);
