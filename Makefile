@@ -109,6 +109,7 @@ bench: install-bench-deps build
 	-$(BUILD_DIR)/bench/bench_outputs
 	$(BUILD_DIR)/bench/bench_speed
 	python3 bench/bench_server_load.py $(BUILD_DIR)/src/server/vorlen-server
+	$(BUILD_DIR)/bench/bench_context
 
 quality: build
 	$(BUILD_DIR)/bench/bench_quality

@@ -3,6 +3,7 @@
 // read-only vocabulary store, so calls never see each other.
 #include "api/speller_internal.h"
 #include "api/word_outcome.h"
+#include "context/context_load.h"
 #include "conversion/text_driver.h"
 #include "conversion/utf8_text.h"
 #include "conversion/word_pipeline.h"
@@ -25,6 +26,9 @@ namespace vorlen {
 
 struct Speller::Impl {
     std::shared_ptr<const VocabularyStore> Accented;
+    // Which words stand beside which, for accents by context (null without a
+    // table: text is then converted word by word).
+    std::shared_ptr<const ContextTable> Context;
     std::vector<std::string> Warnings;
     // The store without diacritics, made the first time a call asks for it.
     mutable std::once_flag PlainOnce;
@@ -57,6 +61,7 @@ Engine EngineFor(const Speller::Impl& impl, const ConversionOptions& options) {
     engine.Vocabulary = impl.Store(options.IgnoreDiacritics);
     engine.Options = ToEngineOptions(options);
     engine.IgnoreDiacritics = options.IgnoreDiacritics;
+    engine.Context = impl.Context;
     return engine;
 }
 
@@ -93,14 +98,22 @@ Speller::Speller(const std::filesystem::path& vocabularyFile) {
     auto impl = std::make_shared<Impl>();
     impl->Accented = BuildVocabularyStore(text);
     impl->Warnings = std::move(text.warnings);
+    // The context table lies beside the vocabulary (data/, share/vorlen/).
+    Engine loader;
+    loader.Paths.StartupSource = vocabularyFile;
+    for (auto& warning : LoadContextAccents(loader))
+        impl->Warnings.push_back(std::move(warning));
+    impl->Context = std::move(loader.Context);
     impl_ = std::move(impl);
 }
 
 Speller::Speller(std::shared_ptr<const Impl> impl) : impl_(std::move(impl)) {}
 
-Speller SpellerOverStore(std::shared_ptr<const VocabularyStore> store) {
+Speller SpellerOverStore(std::shared_ptr<const VocabularyStore> store,
+                         std::shared_ptr<const ContextTable> context) {
     auto impl = std::make_shared<Speller::Impl>();
     impl->Accented = std::move(store);
+    impl->Context = std::move(context);
     return Speller(std::move(impl));
 }
 
@@ -181,6 +194,7 @@ TextConversion Speller::Convert(std::string_view text, const ConversionOptions& 
     result.Text = std::move(converted.Text);
     result.Finished = converted.Finished;
     result.Words.reserve(detail.ChangedWords.size());
+    auto restore = converted.ContextRestores.begin();
     for (const WordSpan& span : detail.ChangedWords) {
         ConvertedWord word;
         word.InputOffset = span.InputOffset;
@@ -191,6 +205,11 @@ TextConversion Speller::Convert(std::string_view text, const ConversionOptions& 
         const std::string_view output =
             std::string_view(result.Text).substr(span.OutputOffset, span.OutputLength);
         word.Status = StatusOf(written, output);
+        while (restore != converted.ContextRestores.end() &&
+               restore->InputOffset < span.InputOffset)
+            ++restore;
+        word.FromContext =
+            restore != converted.ContextRestores.end() && restore->InputOffset == span.InputOffset;
         if (word.Status != WordStatus::NotFound) word.Candidates = OfferedSpellings(output);
         result.Words.push_back(std::move(word));
     }

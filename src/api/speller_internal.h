@@ -9,6 +9,8 @@
 
 namespace vorlen {
 
-Speller SpellerOverStore(std::shared_ptr<const VocabularyStore> store);
+// `context`: the table of accents by context, when the program loaded one.
+Speller SpellerOverStore(std::shared_ptr<const VocabularyStore> store,
+                         std::shared_ptr<const ContextTable> context = nullptr);
 
 } // namespace vorlen

@@ -1,5 +1,6 @@
 // vorlen-cli: converts Spanish written by ear, for batch work and diagnosis.
 #include "cli/commands.h"
+#include "context/context_load.h"
 #include "vocabulary/cp1252.h"
 #include "vocabulary/paths.h"
 #include "vocabulary/vocabulary_file.h"
@@ -149,6 +150,10 @@ int main(int argc, char** argv) {
         std::cerr << "vorlen-cli: " << vorlen::DescribeVocabularyError(e, true) << '\n';
         return 2;
     }
+    // Only running text reads the context; single words never do.
+    if (args.command.empty() && !engine.Options.Classic && engine.Options.ContextAccents)
+        for (const auto& w : vorlen::LoadContextAccents(engine))
+            std::cerr << "vorlen-cli: " << w << '\n';
 
     namespace cli = vorlen::cli;
     const std::string& c = args.command;

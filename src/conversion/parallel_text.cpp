@@ -35,15 +35,16 @@ ConversionResult ConvertTextInParallel(const Engine& engine, std::string_view in
     bounds.push_back(input.size());
 
     const std::size_t pieces = bounds.size() - 1;
-    std::vector<std::string> outputs(pieces);
+    std::vector<ConversionResult> outputs(pieces);
     const auto convertPiece = [&](std::size_t k) {
         Engine own;
         own.Vocabulary = engine.Vocabulary;
         own.Paths = engine.Paths;
         own.Options = engine.Options;
+        own.Context = engine.Context;
         own.IgnoreDiacritics = engine.IgnoreDiacritics;
         own.LetterSet = engine.LetterSet;
-        outputs[k] = ConvertText(own, input.substr(bounds[k], bounds[k + 1] - bounds[k])).Text;
+        outputs[k] = ConvertText(own, input.substr(bounds[k], bounds[k + 1] - bounds[k]));
     };
     std::vector<std::thread> workers;
     for (std::size_t k = 1; k < pieces; ++k)
@@ -53,8 +54,14 @@ ConversionResult ConvertTextInParallel(const Engine& engine, std::string_view in
         worker.join();
 
     ConversionResult result;
-    for (const auto& output : outputs)
-        result.Text += output;
+    for (std::size_t k = 0; k < pieces; ++k) {
+        for (ContextRestore& restore : outputs[k].ContextRestores) {
+            restore.InputOffset += bounds[k];
+            restore.OutputOffset += result.Text.size();
+            result.ContextRestores.push_back(std::move(restore));
+        }
+        result.Text += outputs[k].Text;
+    }
     result.AnnounceEnd = CountCharacters(input) > kAnnouncedLength;
     return result;
 }

@@ -1,5 +1,6 @@
 #include "conversion/text_driver.h"
 
+#include "conversion/context_pass.h"
 #include "conversion/token_rules.h"
 #include "conversion/utf8_text.h"
 #include "conversion/word_memo.h"
@@ -11,8 +12,10 @@ namespace {
 
 class TextConversion {
   public:
-    TextConversion(Engine& engine, const ConversionProgress& progress, ConversionDetail* detail)
-        : engine_(engine), progress_(progress), detail_(detail), letters_(engine.LetterSet) {}
+    TextConversion(Engine& engine, const ConversionProgress& progress, ConversionDetail* detail,
+                   std::vector<PlacedAccent> accents)
+        : engine_(engine), progress_(progress), detail_(detail), letters_(engine.LetterSet),
+          accents_(std::move(accents)) {}
 
     // False when the progress callback asked to stop.
     bool Run(std::string_view input) {
@@ -43,6 +46,7 @@ class TextConversion {
     }
 
     std::string TakeOutput() { return std::move(output_); }
+    std::vector<ContextRestore> TakeRestores() { return std::move(restores_); }
 
   private:
     void BetweenWords(std::string_view bytes, const Utf8Char& c) {
@@ -83,6 +87,7 @@ class TextConversion {
             if (ClassifyWord(word, around) != KeptWord::No)
                 return KeepAsWritten(Cp1252ToUtf8(word), wordEnd);
         }
+        const std::string* accented = AccentFor(wordStart_);
         if (capitalInSentence) {
             // Protected: a name or a capitalised word inside a sentence is
             // shown exactly as written, never marked.
@@ -99,12 +104,31 @@ class TextConversion {
             if (!engine_.Options.Classic && engine_.Options.CapsRule &&
                 word[0] == ToUpperByte(word[0]) && engine_.WordResult == "|" + word)
                 engine_.WordResult = word;
+            if (accented != nullptr && engine_.WordResult == word) Restore(word, *accented);
             output_ += Cp1252ToUtf8(engine_.WordResult);
             if (detail_ != nullptr && engine_.WordResult != engine_.CurrentWord)
                 detail_->ChangedWords.push_back(
                     {wordStart_, wordEnd - wordStart_, outputStart, output_.size() - outputStart});
         }
         return Flush();
+    }
+
+    // The accent the context calls for on the word that starts at this input
+    // offset, if any.
+    const std::string* AccentFor(std::size_t inputOffset) {
+        while (nextAccent_ < accents_.size() && accents_[nextAccent_].InputOffset < inputOffset)
+            ++nextAccent_;
+        if (nextAccent_ < accents_.size() && accents_[nextAccent_].InputOffset == inputOffset)
+            return &accents_[nextAccent_].Accented;
+        return nullptr;
+    }
+
+    // Shows the word found as written with the accent its context calls for.
+    void Restore(const std::string& word, const std::string& accented) {
+        engine_.WordResult = InCaseOf(word, accented);
+        const std::string written = Cp1252ToUtf8(word);
+        restores_.push_back({wordStart_, written.size(), output_.size(), written,
+                             Cp1252ToUtf8(engine_.WordResult)});
     }
 
     // Hands what was appended since the last call to the progress callback.
@@ -121,6 +145,9 @@ class TextConversion {
     LetterTable letters_;
     std::size_t wordStart_ = 0; // input offset of the word being cut out
     std::string word_;          // the letters of the word being cut out (Windows-1252)
+    std::vector<PlacedAccent> accents_;
+    std::size_t nextAccent_ = 0;
+    std::vector<ContextRestore> restores_;
     std::string output_;
     std::size_t reported_ = 0;
 };
@@ -135,11 +162,12 @@ ConversionResult ConvertText(Engine& engine, std::string_view input,
     engine.SentenceStarted = false;
     engine.CurrentWord.clear();
     ConversionResult result;
-    TextConversion conversion(engine, progress, detail);
+    TextConversion conversion(engine, progress, detail, FindContextAccents(engine, input));
     const bool finished = conversion.Run(input);
     engine.CurrentWord = pendingWord;
     result.Text = conversion.TakeOutput();
     result.Finished = finished;
+    result.ContextRestores = conversion.TakeRestores();
     result.AnnounceEnd = finished && CountCharacters(input) > kAnnouncedLength;
     return result;
 }

@@ -16,10 +16,21 @@ namespace vorlen {
 // message, where the wait is noticeable.
 inline constexpr std::size_t kAnnouncedLength = 1000;
 
+// A word the context gave its accent (está for esta): where it stands in the
+// text and in the output, as written and as shown (UTF-8).
+struct ContextRestore {
+    std::size_t InputOffset = 0; // bytes
+    std::size_t InputLength = 0;
+    std::size_t OutputOffset = 0;
+    std::string Written;
+    std::string Restored;
+};
+
 struct ConversionResult {
     std::string Text;         // UTF-8
     bool AnnounceEnd = false; // the text was over 1000 characters: beep and EndMessage()
     bool Finished = true;     // false when the progress callback stopped it
+    std::vector<ContextRestore> ContextRestores; // in text order
 };
 
 // Receives each piece as it is appended to the output (a run of characters
@@ -48,7 +59,9 @@ struct ConversionDetail {
 // start a sentence. Each word is shown as: the bare word; candidates joined
 // by bars ("ves|vez"); a bar then the word as written (not found); or a word
 // followed by a bar (one candidate, with similar words or, with
-// BarAfterChange, changed).
+// BarAfterChange, changed). Outside classic mode a word found as written
+// that its neighbours call for an accent on (esta -> está, see
+// conversion/context_pass.h) is shown accented, and listed in ContextRestores.
 ConversionResult ConvertText(Engine& engine, std::string_view input,
                              const ConversionProgress& progress = {},
                              ConversionDetail* detail = nullptr);

@@ -20,6 +20,8 @@
 
 namespace vorlen {
 
+struct ContextTable; // context/context_table.h
+
 // The characters that make up words; everything else separates them.
 inline constexpr std::string_view kLetterSet =
     "abcdefghijklmnopqrstuvwxyzñáéíóúüABCDEFGHIJKLMNOPQRSTUVWXYZÑÁÉÍÓÚÜ"_w;
@@ -145,6 +147,9 @@ struct Engine {
     std::shared_ptr<const VocabularyStore> Vocabulary = std::make_shared<VocabularyStore>();
     VocabularyPaths Paths;
     EngineOptions Options;
+    // The counts that restore accents from context; null when not loaded
+    // (then running text is converted word by word only).
+    std::shared_ptr<const ContextTable> Context;
 
     // The diacritics setting in force (after the last reload or word).
     bool IgnoreDiacritics = false;

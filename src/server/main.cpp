@@ -1,5 +1,6 @@
 // vorlen-server: Vorlen over HTTP, for the tools people write in (see --help).
 #include "api/speller_internal.h"
+#include "context/context_load.h"
 #include "server/http_server.h"
 #include "server/server_options.h"
 #include "vocabulary/paths.h"
@@ -41,7 +42,9 @@ std::optional<vorlen::Speller> OpenSpeller(const ServerOptions& options) {
         std::cerr << "vorlen-server: " << vorlen::DescribeVocabularyError(e, true) << '\n';
         return std::nullopt;
     }
-    return vorlen::SpellerOverStore(engine.Vocabulary);
+    for (const auto& warning : vorlen::LoadContextAccents(engine))
+        std::cerr << "vorlen-server: " << warning << '\n';
+    return vorlen::SpellerOverStore(engine.Vocabulary, engine.Context);
 }
 
 } // namespace

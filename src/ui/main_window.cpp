@@ -1,6 +1,7 @@
 // The window's start-up, its option boxes and its buttons.
 #include "ui/main_window.h"
 
+#include "context/context_load.h"
 #include "conversion/text_driver.h"
 #include "engine/engine.h"
 #include "ui/immediate_typing.h"
@@ -98,6 +99,8 @@ bool MainWindow::Form_Load(const PathOptions& paths) {
         WaitCursor wait(Qt::WaitCursor);
         try {
             for (const std::string& warning : LoadVocabulary(*engine_))
+                qWarning("vorlen: %s", warning.c_str());
+            for (const std::string& warning : LoadContextAccents(*engine_))
                 qWarning("vorlen: %s", warning.c_str());
         } catch (const VocabularyError& error) {
             failure = QString::fromStdString(DescribeVocabularyError(error, English()));

@@ -48,6 +48,17 @@ TEST(Speller, OffsetsCountBytesPastAccentsAndEmoji) {
     EXPECT_EQ(result.Text.substr(aber.OutputOffset, aber.OutputLength), "haber");
 }
 
+TEST(Speller, PutsBackAccentsThatTheContextCallsFor) {
+    const std::string text = "Mi hermano esta en casa. Esta casa es mas grande.";
+    const auto result = Shipped().Convert(text);
+    EXPECT_EQ(result.Text, "Mi hermano está en casa. Esta casa es más grande.");
+    std::vector<std::string> restored;
+    for (const auto& word : result.Words)
+        if (word.FromContext) restored.push_back(text.substr(word.InputOffset, word.InputLength));
+    EXPECT_EQ(restored, (std::vector<std::string>{"esta", "mas"}));
+    EXPECT_EQ(Shipped().Convert(text, Classic()).Text, text);
+}
+
 TEST(Speller, ChecksOneWord) {
     const auto& speller = Shipped();
     const auto found = speller.Check("casa", Classic());

@@ -1,0 +1,468 @@
+"""The context model of accents, as the engine computes it (src/context/).
+
+Shared by the table generator and its tests: the ambiguous groups derived from
+the vocabulary, the tokens a text is cut into, the counts, and the score that
+chooses between the members of a group.
+"""
+
+import collections
+import math
+import sys
+
+# The letters of words, as in the engine (Windows-1252 letters).
+LETTERS = set("abcdefghijklmnopqrstuvwxyzñáéíóúüABCDEFGHIJKLMNOPQRSTUVWXYZÑÁÉÍÓÚÜ")
+_PLAIN = str.maketrans("áéíóúüÁÉÍÓÚÜ", "aeiouuAEIOUU")
+ACCENTED_VOWELS = "áéíóú"
+
+# Accents current rules dropped or made optional: never proposed, and read in
+# old texts as the plain spelling.
+OPTIONAL_ACCENTS = {
+    "éste", "ésta", "éstos", "éstas", "ése", "ésa", "ésos", "ésas",
+    "aquél", "aquélla", "aquéllos", "aquéllas", "sólo", "ésto", "éso", "aquéllo",
+}
+NEVER_AMBIGUOUS = {"solo"}
+
+# Marks of the text around words: a sentence edge, a phrase edge, the opening
+# signs of questions and exclamations, a number.
+EDGE, PHRASE, QUESTION, EXCLAMATION, NUMBER = ".", ",", "¿", "¡", "0"
+_MARKS = {".": EDGE, "?": EDGE, "!": EDGE, "…": EDGE, ",": PHRASE, ";": PHRASE, ":": PHRASE,
+          "¿": QUESTION, "¡": EXCLAMATION}
+
+FEATURES = ("L1", "R1", "L2", "R2")
+# Each side is a chain: the second word refines the estimate of the first.
+CHAINS = (("L1", "L2"), ("R1", "R2"))
+ALPHA = 2.0           # weight of the back-off estimate in a smoothed row
+POOL_MIN_LENGTH = 5
+POOL_SHRINK = 50.0    # a group seen this often heeds its pooled ending half as much   # verb endings are pooled for spellings this long or longer
+DEFAULT_MARGIN = 3.0  # log units a restored accent must win by
+MARGINS = (2.0, 3.0, 4.0)  # the margins the report measures
+TARGET_FALSE_ALARMS = 0.002  # of the unaccented words of the groups, on the tuning text
+PRUNE_GAIN = 0.4     # rows that move an estimate less than this are not shipped
+USE_MARKS = True      # off only to measure what the marks of the text add
+
+
+def plain(word):
+    return word.lower().translate(_PLAIN)
+
+
+def tokens(text):
+    """Lower-cased, accent-free words and marks; a sentence edge at each end."""
+    out = [EDGE]
+    word = []
+    for ch in text:
+        if ch in LETTERS:
+            word.append(ch)
+            continue
+        if word:
+            out.append("".join(word))
+            word = []
+        mark = _MARKS.get(ch) if USE_MARKS else None
+        if mark is None and USE_MARKS and ch in "0123456789":
+            mark = NUMBER
+        if mark is not None and out[-1] != mark:
+            out.append(mark)
+    if word:
+        out.append("".join(word))
+    if out[-1] != EDGE:
+        out.append(EDGE)
+    return out
+
+
+def plain_words(text):
+    return [plain(t) for t in tokens(text) if t[0] in LETTERS]
+
+
+def ambiguous_groups(vocabulary_path):
+    """plain spelling -> its members, the plain one first, then the accented ones."""
+    words = set()
+    with open(vocabulary_path, "rb") as f:
+        for number, line in enumerate(f.read().split(b"\r\n")[:27]):
+            for w in line.decode("cp1252").split("|"):
+                if w and w == w.lower():
+                    words.add(w)
+    groups = collections.defaultdict(list)
+    for w in sorted(words):
+        p = plain(w)
+        if w == p or p not in words or len(p) < 2 or p in NEVER_AMBIGUOUS:
+            continue
+        if w in OPTIONAL_ACCENTS or "ü" in w:
+            continue
+        groups[p].append(w)
+    return {p: [p] + sorted(members) for p, members in groups.items()}
+
+
+def final_accent(word):
+    """The ending of a word stressed on a written last-syllable vowel: habló -> ó,
+    hablarán -> án; None otherwise."""
+    for i in range(len(word) - 1, -1, -1):
+        if word[i] in "aeiouáéíóú":
+            if word[i] in ACCENTED_VOWELS:
+                return word[i:]
+            return None
+    return None
+
+
+def pool_of(members):
+    """The pooled verb ending of a group and its final-stressed member, or None."""
+    if len(members[0]) < POOL_MIN_LENGTH:
+        return None
+    for m in members[1:]:
+        ending = final_accent(m)
+        if ending:
+            return "*" + ending, m
+    return None
+
+
+def label_of(written, members):
+    """Which member a written word is: the member itself, or the plain one for an
+    optional accent (ésta, sólo); None for a spelling outside the group."""
+    w = written.lower()
+    if w in members:
+        return w
+    if w in OPTIONAL_ACCENTS:
+        return members[0]
+    return None
+
+
+def contexts(text, groups):
+    """(plain, written, context features) for each word of a group in a text."""
+    raw = tokens(text)
+    toks = [plain(t) if t[0] in LETTERS else t for t in raw]
+    for i in range(1, len(toks) - 1):
+        members = groups.get(toks[i])
+        if members is None:
+            continue
+        yield toks[i], raw[i], feature_values(toks, i)
+
+
+def feature_values(toks, i):
+    """The context of toks[i]; it never reaches across a sentence edge."""
+    def at(j):
+        step = 1 if j > i else -1
+        for k in range(i + step, j + step, step):
+            if not 0 <= k < len(toks) or toks[k] == EDGE:
+                return EDGE
+        return toks[j]
+    return {
+        "L1": at(i - 1), "R1": at(i + 1),
+        "L2": at(i - 2) + " " + at(i - 1), "R2": at(i + 1) + " " + at(i + 2),
+    }
+
+
+class Table:
+    def __init__(self, groups):
+        self.groups = groups
+        self.totals = {}                      # plain -> counts per member
+        self.rows = {}                        # (plain, feature, value) -> counts per member
+        self.pool_totals = {}                 # pool -> [plain count, accented count]
+        self.pool_rows = {}                   # (pool, feature, value) -> [plain, accented]
+        self.margins = {}                     # plain or pool -> margin
+        self.features = set(FEATURES)
+        self.use_pool = True
+        self.default_margin = DEFAULT_MARGIN
+
+    # -- counting
+    def add(self, p, written, values):
+        members = self.groups[p]
+        label = label_of(written, members)
+        if label is None:
+            return
+        k = members.index(label)
+        self.totals.setdefault(p, [0] * len(members))[k] += 1
+        for f, v in values.items():
+            self.rows.setdefault((p, f, v), [0] * len(members))[k] += 1
+        pool = pool_of(members)
+        if pool and label in (p, pool[1]):
+            c = 0 if label == p else 1
+            self.pool_totals.setdefault(pool[0], [0, 0])[c] += 1
+            for f, v in values.items():
+                self.pool_rows.setdefault((pool[0], f, v), [0, 0])[c] += 1
+
+    # -- scoring
+    def _prior(self, counts):
+        n = sum(counts)
+        return [(c + 0.5) / (n + 0.5 * len(counts)) for c in counts]
+
+    def scores(self, p, values):
+        """(members, score of each) for the plain spelling p, or (None, None)."""
+        members = self.groups[p]
+        totals = self.totals.get(p)
+        pool = pool_of(members) if self.use_pool else None
+        if totals is None:
+            # A group the counts never met is judged by its pooled ending alone.
+            if pool is None or pool[0] not in self.pool_totals:
+                return None, None
+            members = [p, pool[1]]
+            totals = list(self.pool_totals[pool[0]])
+        prior = self._prior(totals)
+        score = [math.log(x) for x in prior]
+        pool_prior = self._prior(self.pool_totals[pool[0]]) if pool and pool[0] in self.pool_totals else None
+        # The pooled ending speaks the louder the less the group has been seen.
+        pool_weight = POOL_SHRINK / (POOL_SHRINK + sum(self.totals.get(p, ())))
+        for chain in CHAINS:
+            est = prior
+            for f in chain:
+                if f not in self.features:
+                    continue
+                v = values[f]
+                back = est
+                if pool_prior is not None:
+                    q = self.pool_rows.get((pool[0], f, v))
+                    if q is not None:
+                        n = sum(q)
+                        ratio = [1.0] * len(members)
+                        for c, k in ((0, 0), (1, members.index(pool[1]))):
+                            ratio[k] = (((q[c] + ALPHA * pool_prior[c]) / (n + ALPHA)) / pool_prior[c]
+                                        ) ** pool_weight
+                        back = [x * y for x, y in zip(back, ratio)]
+                        t = sum(back)
+                        back = [x / t for x in back]
+                row = self.rows.get((p, f, v))
+                if row is None:
+                    est = back
+                else:
+                    n = sum(row)
+                    est = [(r + ALPHA * x) / (n + ALPHA) for r, x in zip(row, back)]
+            for k in range(len(members)):
+                score[k] += math.log(est[k]) - math.log(prior[k])
+        return members, score
+
+    def margin(self, p):
+        members = self.groups[p]
+        if p in self.margins:
+            return self.margins[p]
+        pool = pool_of(members)
+        if p not in self.totals and pool and pool[0] in self.margins:
+            return self.margins[pool[0]]
+        return self.default_margin
+
+    def choose(self, p, values, margin=None):
+        """The member to write for the plain spelling p in this context."""
+        members, score = self.scores(p, values)
+        if score is None:
+            return p
+        best = max(range(len(score)), key=lambda k: score[k])
+        m = self.margin(p) if margin is None else margin
+        if best != 0 and score[best] - score[0] >= m:
+            return members[best]
+        return p
+
+    # -- margins per group, tuned on text the counts never saw
+    def tune_margins(self, passages, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 7.0, 10.0),
+                     costs=(10, 20, 40), target=TARGET_FALSE_ALARMS):
+        """Per group with 20 or more cases in the tuning text, the margin that
+        gains most restores for `cost` restores lost per false alarm; the
+        cheapest cost whose false alarms stay within `target` of the
+        unaccented words of the tuning text is kept. Prints what each cost gives."""
+        seen = collections.defaultdict(list)
+        for text in passages:
+            for p, written, values in contexts(text, self.groups):
+                label = label_of(written, self.groups[p])
+                if label is None:
+                    continue
+                members, score = self.scores(p, values)
+                if score is None:
+                    continue
+                key = p if p in self.totals else pool_of(self.groups[p])[0]
+                best = max(range(len(score)), key=lambda k: score[k])
+                seen[key].append((label == members[0], members[best] == label,
+                                  score[best] - score[0] if best else -1.0))
+
+        def outcome(cases, m):
+            """(restored, false alarms) at margin m."""
+            restored = sum(1 for plain, right, lead in cases if not plain and right and lead >= m)
+            alarms = sum(1 for plain, right, lead in cases if plain and lead >= m)
+            return restored, alarms
+
+        plain_total = sum(1 for cases in seen.values() for c in cases if c[0])
+        accented_total = sum(1 for cases in seen.values() for c in cases if not c[0])
+        self.margins = {}
+        for cost in costs:
+            margins, restored, alarms = {}, 0, 0
+            for key, cases in seen.items():
+                m = self.default_margin
+                if len(cases) >= 20:
+                    m = max(grid, key=lambda g: (outcome(cases, g)[0] - cost * outcome(cases, g)[1],
+                                                 -abs(g - self.default_margin)))
+                    if m != self.default_margin:
+                        margins[key] = m
+                r, a = outcome(cases, m)
+                restored += r
+                alarms += a
+            rate = alarms / max(plain_total, 1)
+            print(f"tuning, {cost} restores per false alarm: restored {restored}/{accented_total}, "
+                  f"false alarms {alarms}/{plain_total} = {100 * rate:.3f} %", file=sys.stderr)
+            self.margins = margins
+            if rate <= target:
+                break
+
+    # -- the shipped table
+    def prune(self, min_word=3, min_pair=10, min_gain=PRUNE_GAIN):
+        """Drops the rows seen too seldom to trust and those that move their
+        estimate by less than min_gain (natural-log units) from what the
+        chain would give without them."""
+        def smooth(row, back):
+            n = sum(row)
+            return [(r + ALPHA * b) / (n + ALPHA) for r, b in zip(row, back)]
+
+        def gain(est, back):
+            return max(abs(math.log(e) - math.log(b)) for e, b in zip(est, back))
+
+        def prune_rows(rows, totals):
+            kept = {}
+            for (p, f, v), row in rows.items():
+                if f not in self.features:
+                    continue
+                if sum(row) < (min_word if f in ("L1", "R1") else min_pair):
+                    continue
+                back = self._prior(totals[p])
+                if f in ("L2", "R2"):
+                    near = v.split(" ")[1] if f == "L2" else v.split(" ")[0]
+                    first = rows.get((p, "L1" if f == "L2" else "R1", near))
+                    if first is not None:
+                        back = smooth(first, back)
+                if gain(smooth(row, back), back) >= min_gain:
+                    kept[(p, f, v)] = row
+            return kept
+
+        self.rows = prune_rows(self.rows, self.totals)
+        self.pool_rows = prune_rows(self.pool_rows, self.pool_totals)
+
+    def write(self, path):
+        """Text, UTF-8. A group line '@plain' lists members:total and the margin;
+        the rows under it are 'feature value count...' in member order."""
+        by_group = collections.defaultdict(list)
+        for (p, f, v), row in self.rows.items():
+            by_group[p].append((f, v, row))
+        for (p, f, v), row in self.pool_rows.items():
+            by_group[p].append((f, v, row))
+        with open(path, "w", encoding="utf-8", newline="\n") as out:
+            out.write("vorlen-context 1\n")
+            out.write(f"margin {self.default_margin:g}\n")
+            for pool, totals in sorted(self.pool_totals.items()):
+                out.write(f"@{pool} {self.margins.get(pool, self.default_margin):g} "
+                          f"{totals[0]} {totals[1]}\n")
+                for f, v, row in sorted(by_group[pool]):
+                    out.write(f"{f} {v.replace(' ', '_')} {' '.join(map(str, row))}\n")
+            for p, totals in sorted(self.totals.items()):
+                members = self.groups[p]
+                out.write(f"@{' '.join(members)} {self.margins.get(p, self.default_margin):g} "
+                          f"{' '.join(map(str, totals))}\n")
+                for f, v, row in sorted(by_group[p]):
+                    out.write(f"{f} {v.replace(' ', '_')} {' '.join(map(str, row))}\n")
+
+
+def count_table(groups, passages):
+    table = Table(groups)
+    for text in passages:
+        for p, written, values in contexts(text, groups):
+            table.add(p, written, values)
+    return table
+
+
+def evaluate(table, passages, margin=None):
+    """Per plain spelling: [accented seen, restored, plain seen, false alarms]."""
+    stats = collections.defaultdict(lambda: [0, 0, 0, 0])
+    for text in passages:
+        for p, written, values in contexts(text, table.groups):
+            members = table.groups[p]
+            label = label_of(written, members)
+            if label is None:
+                continue
+            chosen = table.choose(p, values, margin)
+            s = stats[p]
+            if label != p:
+                s[0] += 1
+                s[1] += chosen == label
+            else:
+                s[2] += 1
+                s[3] += chosen != p
+    return stats
+
+
+def summary(stats):
+    a = sum(s[0] for s in stats.values())
+    r = sum(s[1] for s in stats.values())
+    n = sum(s[2] for s in stats.values())
+    f = sum(s[3] for s in stats.values())
+    return a, r, n, f
+
+
+def report(table, groups, train, tune, tests):
+    global USE_MARKS
+
+    def line(name, stats):
+        a, r, n, f = summary(stats)
+        return (f"{name:40} restored {r:6}/{a:6} = {100 * r / max(a, 1):5.1f} %   "
+                f"false alarms {f:5}/{n:7} = {100 * f / max(n, 1):5.2f} %")
+
+    USE_MARKS = False
+    bare = count_table(groups, train)
+    bare.features, bare.use_pool = {"L1", "R1"}, False
+    bare.prune()
+    USE_MARKS = True
+    both = set(FEATURES)
+    steps = [
+        ("previous/next word, no marks", bare, {"L1", "R1"}, False, False, False),
+        ("+ marks: edges, ¿ ¡ , as words", table, {"L1", "R1"}, False, False, True),
+        ("+ second word of context", table, both, False, False, True),
+        ("+ verb endings pooled", table, both, True, False, True),
+        ("+ margins per group", table, both, True, True, True),
+    ]
+    tuned = table.margins
+    for kind, passages in tests.items():
+        print(f"\n== {kind}")
+        for name, t, feats, pool, per_group, marks in steps:
+            USE_MARKS = marks
+            t.features, t.use_pool = feats, pool
+            t.margins = tuned if per_group else {}
+            if per_group:
+                print(line(name, evaluate(t, passages)))
+                continue
+            for m in MARGINS:
+                print(line(f"{name} @{m:g}", evaluate(t, passages, m)))
+    USE_MARKS = True
+    table.features, table.use_pool, table.margins = both, True, tuned
+    print("\n== commonest groups (all held-out text but fortunes-es)")
+    stats = collections.defaultdict(lambda: [0, 0, 0, 0])
+    for kind, passages in tests.items():
+        if kind == "fortunes-es":
+            continue
+        for p, s in evaluate(table, passages).items():
+            for i in range(4):
+                stats[p][i] += s[i]
+    for p, s in sorted(stats.items(), key=lambda kv: -(kv[1][0] + kv[1][2]))[:20]:
+        print(f"{'/'.join(groups[p]):28} accented {s[1]:5}/{s[0]:5}  false alarms {s[3]:4}/{s[2]:6}")
+
+
+def read_table(path, groups):
+    """A table as written by Table.write, for probing the shipped counts."""
+    table = Table(groups)
+    with open(path, encoding="utf-8") as f:
+        f.readline()
+        key = None
+        for line in f:
+            fields = line.split()
+            if fields[0] == "margin":
+                table.default_margin = float(fields[1])
+            elif fields[0].startswith("@"):
+                words = [x for x in fields if not x[0].isdigit()]
+                numbers = fields[len(words):]
+                key = words[0][1:]
+                counts = [int(x) for x in numbers[1:]]
+                (table.pool_totals if key.startswith("*") else table.totals)[key] = counts
+                table.margins[key] = float(numbers[0])
+            else:
+                rows = table.pool_rows if key.startswith("*") else table.rows
+                rows[(key, fields[0], fields[1].replace("_", " "))] = [int(x) for x in fields[2:]]
+    return table
+
+
+def report_final(table, tests):
+    """The shipped table's figures on each held-out text, per margin."""
+    for kind, passages in tests.items():
+        for margin in (None,) + MARGINS:
+            a, r, n, f = summary(evaluate(table, passages, margin))
+            name = "margins per group" if margin is None else f"every group at {margin:g}"
+            print(f"{kind:12} {name:22} restored {r:6}/{a:6} = {100 * r / max(a, 1):5.1f} %   "
+                  f"false alarms {f:5}/{n:7} = {100 * f / max(n, 1):5.2f} %")

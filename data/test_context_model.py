@@ -1,0 +1,94 @@
+"""Tests of the context model's Python side: the groups taken from the
+vocabulary, the tokens of a text, the contexts and the scores."""
+
+import os
+import tempfile
+import unittest
+
+import context_model as cm
+
+
+def vocabulary_file(words):
+    """A vocabulary file (30 CR LF lines, Windows-1252) holding these words."""
+    lines = [""] * 30
+    letters = "abcdefghijklmnopqrstuvwxyzñ"
+    for w in words:
+        first = cm.plain(w[0])
+        lines[letters.index(first)] += "|" + w
+    lines = [line + "|" if line else "" for line in lines]
+    handle, path = tempfile.mkstemp(suffix=".txt")
+    with os.fdopen(handle, "wb") as f:
+        f.write("\r\n".join(lines).encode("cp1252"))
+    return path
+
+
+class GroupsTest(unittest.TestCase):
+    def test_groups_hold_only_accents_that_change_the_word(self):
+        path = vocabulary_file(["esta", "está", "ésta", "este", "esté", "éste", "solo", "sólo",
+                                "a", "á", "publico", "público", "publicó", "casa", "Díaz",
+                                "diaz", "pingüino", "pinguino", "esto", "ésto"])
+        try:
+            groups = cm.ambiguous_groups(path)
+        finally:
+            os.unlink(path)
+        self.assertEqual(groups["esta"], ["esta", "está"])          # ésta never proposed
+        self.assertEqual(groups["este"], ["este", "esté"])
+        self.assertEqual(groups["publico"], ["publico", "publicó", "público"])
+        for plain in ("solo", "a", "casa", "diaz", "pinguino", "esto"):
+            self.assertNotIn(plain, groups)
+
+    def test_old_optional_accents_count_as_the_plain_word(self):
+        self.assertEqual(cm.label_of("Ésta", ["esta", "está"]), "esta")
+        self.assertEqual(cm.label_of("ESTÁ".lower(), ["esta", "está"]), "está")
+        self.assertIsNone(cm.label_of("està", ["esta", "está"]))
+
+
+class ContextsTest(unittest.TestCase):
+    def test_marks_are_words_and_the_context_stops_at_sentence_edges(self):
+        self.assertEqual(cm.tokens("¿Qué hora es? Son las 3, ¡ya!..."),
+                         [".", "¿", "Qué", "hora", "es", ".", "Son", "las", "0", ",", "¡", "ya", "."])
+        groups = {"que": ["que", "qué"], "mi": ["mi", "mí"]}
+        found = list(cm.contexts("Dijo algo. ¿Que hora es? Para mi.", groups))
+        self.assertEqual([(p, w) for p, w, _ in found], [("que", "Que"), ("mi", "mi")])
+        que, mi = found[0][2], found[1][2]
+        self.assertEqual((que["L1"], que["L2"], que["R2"]), ("¿", ". ¿", "hora es"))
+        self.assertEqual((mi["L2"], mi["R1"], mi["R2"]), (". para", ".", ". ."))
+
+    def test_counts_decide_and_an_unseen_neighbour_leaves_the_totals(self):
+        groups = {"esta": ["esta", "está"], "hablo": ["hablo", "habló"],
+                  "canto": ["canto", "cantó"]}
+        text = ("Mi hermano está en casa. " * 5 + "Esta casa es grande. " * 3 +
+                "Ayer habló con ella. Yo hablo con ella. " * 4)
+        table = cm.count_table(groups, [text])
+        table.default_margin = 1.0
+        ctx = dict(next(c for c in cm.contexts("El perro esta en casa.", groups))[2])
+        self.assertEqual(table.choose("esta", ctx), "está")
+        ctx = dict(next(c for c in cm.contexts("Esta casa.", groups))[2])
+        self.assertEqual(table.choose("esta", ctx), "esta")
+        # A verb the counts never met learns from the pooled ending.
+        ctx = dict(next(c for c in cm.contexts("Ayer canto con ella.", groups))[2])
+        self.assertEqual(table.choose("canto", ctx), "cantó")
+        ctx = dict(next(c for c in cm.contexts("Yo canto con ella.", groups))[2])
+        self.assertEqual(table.choose("canto", ctx), "canto")
+
+
+class TableFileTest(unittest.TestCase):
+    def test_written_table_lists_every_row_under_its_group(self):
+        groups = {"esta": ["esta", "está"]}
+        table = cm.count_table(groups, ["Mi hermano está en casa. " * 12])
+        table.prune()
+        handle, path = tempfile.mkstemp()
+        os.close(handle)
+        try:
+            table.write(path)
+            with open(path, encoding="utf-8") as f:
+                lines = f.read().splitlines()
+        finally:
+            os.unlink(path)
+        self.assertEqual(lines[0], "vorlen-context 1")
+        self.assertIn("@esta está 3 0 12", lines)
+        self.assertIn("L2 mi_hermano 0 12", lines)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,269 @@
+#include "context/context_model.h"
+
+#include "vocabulary/cp1252.h"
+#include "vocabulary/lookup.h"
+
+#include <cmath>
+
+namespace vorlen {
+
+namespace {
+
+using namespace vorlen::literals;
+
+// Weight of the back-off estimate in a smoothed row, as if it had been seen
+// this many times.
+constexpr double kBackOffWeight = 2.0;
+// Verb endings are pooled for plain spellings this long or longer: shorter
+// ones (esta, sera, mas) are common enough to speak for themselves, and their
+// neighbours would swamp the rare verbs.
+constexpr std::size_t kPoolMinLength = 5;
+// A group seen this often heeds its pooled ending half as much.
+constexpr double kPoolShrink = 50.0;
+// Spellings whose group is remembered before the memory is emptied.
+constexpr std::size_t kRememberedSpellings = 50000;
+
+// Accents current rules dropped or made optional: never proposed.
+constexpr std::string_view kOptionalAccents[] = {
+    "éste"_w,  "ésta"_w,    "éstos"_w,    "éstas"_w,    "ése"_w,  "ésa"_w,  "ésos"_w, "ésas"_w,
+    "aquél"_w, "aquélla"_w, "aquéllos"_w, "aquéllas"_w, "sólo"_w, "ésto"_w, "éso"_w,  "aquéllo"_w,
+};
+
+bool IsOptionalAccent(std::string_view word) {
+    for (const std::string_view optional : kOptionalAccents)
+        if (word == optional) return true;
+    return false;
+}
+
+bool IsVowel(char c) {
+    return "aeiouáéíóú"_w.find(c) != std::string_view::npos;
+}
+
+bool IsAccentedVowel(char c) {
+    return "áéíóú"_w.find(c) != std::string_view::npos;
+}
+
+// The ending of a word stressed on a written last-syllable vowel, from that
+// vowel on (habló -> ó, hablarán -> án); empty otherwise.
+std::string_view FinalAccent(std::string_view word) {
+    for (std::size_t i = word.size(); i-- > 0;)
+        if (IsVowel(word[i])) return IsAccentedVowel(word[i]) ? word.substr(i) : std::string_view();
+    return {};
+}
+
+// The smoothed shares of some counts.
+std::vector<double> Shares(const std::uint32_t* counts, std::size_t n) {
+    double total = 0;
+    for (std::size_t k = 0; k < n; ++k)
+        total += counts[k];
+    std::vector<double> shares(n);
+    for (std::size_t k = 0; k < n; ++k)
+        shares[k] = (counts[k] + 0.5) / (total + 0.5 * static_cast<double>(n));
+    return shares;
+}
+
+// Moves an estimate by what a pooled verb ending's row says of the plain
+// form against the one stressed on the ending (poolMember), to the power of
+// the weight the group gives its pooled ending.
+void LeanTowardsPool(std::vector<double>& estimate, const std::uint32_t* q,
+                     const std::vector<double>& poolPrior, std::size_t poolMember, double weight) {
+    const double seen = static_cast<double>(q[0]) + q[1];
+    estimate[0] *= std::pow(
+        (q[0] + kBackOffWeight * poolPrior[0]) / (seen + kBackOffWeight) / poolPrior[0], weight);
+    estimate[poolMember] *= std::pow(
+        (q[1] + kBackOffWeight * poolPrior[1]) / (seen + kBackOffWeight) / poolPrior[1], weight);
+    double sum = 0;
+    for (const double e : estimate)
+        sum += e;
+    for (double& e : estimate)
+        e /= sum;
+}
+
+bool IsEdge(const std::string& token) {
+    return token == kSentenceEdge;
+}
+
+} // namespace
+
+std::string PlainSpelling(std::string_view word) {
+    std::string plain = ToLower(word);
+    for (char& c : plain) {
+        const std::size_t accented = "áéíóúü"_w.find(c);
+        if (accented != std::string_view::npos) c = "aeiouu"[accented];
+    }
+    return plain;
+}
+
+ContextAccents::ContextAccents(const ContextTable& table, const Engine& engine)
+    : table_(table), engine_(engine) {
+    for (Token& token : window_)
+        token.Plain = kSentenceEdge;
+    for (std::size_t g = 0; g < table_.Groups.size(); ++g) {
+        const std::string& head = table_.Groups[g].Members[0];
+        if (head[0] != '*') continue;
+        const std::string ending = head.substr(1);
+        pools_.push_back({static_cast<int>(g), ending, PlainSpelling(ending)});
+    }
+}
+
+const ContextAccents::FoundGroup& ContextAccents::Lookup(const std::string& plain) const {
+    if (const auto found = found_.find(plain); found != found_.end()) return found->second;
+    if (found_.size() >= kRememberedSpellings) found_.clear();
+    return found_.emplace(plain, FindGroup(plain)).first->second;
+}
+
+void ContextAccents::AddWord(std::string_view written) {
+    Token token;
+    token.Plain = PlainSpelling(written);
+    token.WordOrdinal = words_++;
+    token.Candidate = token.Plain == ToLower(written);
+    Push(std::move(token));
+}
+
+void ContextAccents::AddMark(std::string_view mark) {
+    if (window_[4].Plain == mark) return; // "..." or "?!" is one edge
+    Token token;
+    token.Plain = mark;
+    Push(std::move(token));
+}
+
+void ContextAccents::Finish() {
+    AddMark(kSentenceEdge);
+    // Beyond the end everything is an edge: two more bring the last word to the middle.
+    for (int i = 0; i < 2; ++i) {
+        Token edge;
+        edge.Plain = kSentenceEdge;
+        Push(std::move(edge));
+    }
+}
+
+void ContextAccents::Push(Token token) {
+    for (std::size_t i = 0; i + 1 < window_.size(); ++i)
+        window_[i] = std::move(window_[i + 1]);
+    window_[4] = std::move(token);
+    Decide();
+}
+
+void ContextAccents::Decide() {
+    const Token& centre = window_[2];
+    if (!centre.Candidate || Lookup(centre.Plain).Members.empty()) return;
+    std::array<std::string, 5> plain;
+    for (std::size_t i = 0; i < window_.size(); ++i)
+        plain[i] = window_[i].Plain;
+    const GroupScores scores = Score(plain);
+    if (scores.Members.empty()) return;
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < scores.Scores.size(); ++k)
+        if (scores.Scores[k] > scores.Scores[best]) best = k;
+    if (best != 0 && scores.Scores[best] - scores.Scores[0] >= scores.Margin)
+        choices_.push_back({centre.WordOrdinal, scores.Members[best]});
+}
+
+ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) const {
+    FoundGroup out;
+    const auto poolOf = [&](std::string_view ending) {
+        for (const PoolEnding& pool : pools_)
+            if (pool.Accented == ending) return pool.Group;
+        return -1;
+    };
+    if (const auto found = table_.GroupByPlain.find(std::string(plain));
+        found != table_.GroupByPlain.end()) {
+        const ContextGroup& g = table_.Groups[static_cast<std::size_t>(found->second)];
+        out.Group = found->second;
+        out.Members = g.Members;
+        out.Margin = g.Margin;
+        if (plain.size() >= kPoolMinLength)
+            for (std::size_t k = 1; k < g.Members.size(); ++k)
+                if (const std::string_view ending = FinalAccent(g.Members[k]); !ending.empty()) {
+                    out.Pool = poolOf(ending);
+                    break;
+                }
+        return out;
+    }
+    // A group the counts never met: a verb form whose twin stressed on the
+    // last vowel is a word too (mecanografio, mecanografió) is judged by its
+    // pooled ending alone.
+    if (plain.size() < kPoolMinLength) return out;
+    for (const PoolEnding& ending : pools_) {
+        if (!plain.ends_with(ending.Plain)) continue;
+        const std::string accented =
+            std::string(plain.substr(0, plain.size() - ending.Plain.size())) + ending.Accented;
+        if (IsOptionalAccent(accented) || VocabLookup(engine_, "|" + accented + "|") == 0) continue;
+        out.Members = {std::string(plain), accented};
+        out.Margin = table_.Groups[static_cast<std::size_t>(ending.Group)].Margin;
+        out.Pool = ending.Group;
+        return out;
+    }
+    return out;
+}
+
+GroupScores ContextAccents::Score(const std::array<std::string, 5>& w) const {
+    GroupScores out;
+    const FoundGroup& found = Lookup(w[2]);
+    if (found.Members.empty()) return out;
+    out.Members = found.Members;
+    out.Margin = found.Margin;
+    const int group = found.Group;
+    const int pool = found.Pool;
+    const std::size_t n = out.Members.size();
+
+    const ContextGroup* poolGroup =
+        pool >= 0 ? &table_.Groups[static_cast<std::size_t>(pool)] : nullptr;
+    std::size_t poolMember = 0; // the member the pool's accented side speaks for
+    if (poolGroup != nullptr)
+        for (std::size_t k = 1; k < n; ++k)
+            if (FinalAccent(out.Members[k]) == std::string_view(poolGroup->Members[0]).substr(1)) {
+                poolMember = k;
+                break;
+            }
+
+    std::vector<std::uint32_t> totals(n, 0);
+    if (group >= 0) {
+        totals = table_.Groups[static_cast<std::size_t>(group)].Totals;
+    } else {
+        totals[0] = poolGroup->Totals[0];
+        totals[poolMember] = poolGroup->Totals[1];
+    }
+    const std::vector<double> prior = Shares(totals.data(), n);
+    const std::vector<double> poolPrior =
+        poolGroup != nullptr ? Shares(poolGroup->Totals.data(), 2) : std::vector<double>();
+    // The pooled ending speaks the louder the less the group has been seen.
+    double seenTotal = 0;
+    for (const std::uint32_t t : group >= 0 ? totals : std::vector<std::uint32_t>())
+        seenTotal += t;
+    const double poolWeight = kPoolShrink / (kPoolShrink + seenTotal);
+    out.Scores.resize(n);
+    for (std::size_t k = 0; k < n; ++k)
+        out.Scores[k] = std::log(prior[k]);
+
+    // The context never reaches across a sentence edge. Each side is a
+    // chain: the next word's counts are smoothed towards the estimate from the
+    // nearer word, which is smoothed towards the pooled ending or the totals.
+    const std::string& l2 = IsEdge(w[1]) ? w[1] : w[0];
+    const std::string& r2 = IsEdge(w[3]) ? w[3] : w[4];
+    const std::string values[kContextFeatureCount] = {w[1], w[3], l2 + " " + w[1], w[3] + " " + r2};
+    constexpr ContextFeature kChains[2][2] = {
+        {ContextFeature::PreviousWord, ContextFeature::PreviousTwoWords},
+        {ContextFeature::NextWord, ContextFeature::NextTwoWords}};
+    for (const auto& chain : kChains) {
+        std::vector<double> estimate = prior;
+        for (const ContextFeature feature : chain) {
+            const std::string& value = values[static_cast<int>(feature)];
+            if (poolGroup != nullptr && poolMember != 0)
+                if (const std::uint32_t* q = table_.Row(pool, feature, value))
+                    LeanTowardsPool(estimate, q, poolPrior, poolMember, poolWeight);
+            const std::uint32_t* row = group >= 0 ? table_.Row(group, feature, value) : nullptr;
+            if (row == nullptr) continue;
+            double seen = 0;
+            for (std::size_t k = 0; k < n; ++k)
+                seen += row[k];
+            for (std::size_t k = 0; k < n; ++k)
+                estimate[k] = (row[k] + kBackOffWeight * estimate[k]) / (seen + kBackOffWeight);
+        }
+        for (std::size_t k = 0; k < n; ++k)
+            out.Scores[k] += std::log(estimate[k]) - std::log(prior[k]);
+    }
+    return out;
+}
+
+} // namespace vorlen

@@ -1,0 +1,101 @@
+// Choosing between the members of an accent group from the words around it.
+//
+// A text reaches the model as a stream of tokens: its words as written and the
+// marks between them (sentence and phrase edges, ¿, ¡, numbers). For each word
+// whose spelling without accents is the plain member of a group (esta: esta,
+// está), the model scores every member from the two tokens on either side,
+// never reaching across a sentence edge:
+//
+//   score(m) = log P(m) + sum over the features f of [log P(m | f) - log P(m)]
+//
+// where P(m) are the group's smoothed totals and P(m | f) the counts of the
+// neighbour smoothed towards the back-off estimate: the pooled verb ending's
+// evidence when the group has one and the ending saw the neighbour, else
+// P(m). An unseen neighbour therefore adds nothing, and the group's totals
+// decide. An accented member replaces the written word only when its score
+// beats the plain member's by the group's margin.
+#pragma once
+
+#include "context/context_table.h"
+#include "engine/engine.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vorlen {
+
+// A written word the context calls for an accent on.
+struct AccentChoice {
+    std::size_t WordOrdinal = 0; // 0 for the text's first word
+    std::string Accented;        // the member, lower case, Windows-1252
+};
+
+// The score of each member of a group (for diagnosis and tests).
+struct GroupScores {
+    std::vector<std::string> Members; // the plain spelling first
+    std::vector<double> Scores;
+    double Margin = 0;
+};
+
+class ContextAccents {
+  public:
+    // The engine's vocabulary tells whether a rare verb form never counted has
+    // a twin stressed on its last vowel (the pooled endings speak for it).
+    ContextAccents(const ContextTable& table, const Engine& engine);
+
+    // A word as written (Windows-1252), and the marks between words; the
+    // kSentenceEdge and kPhraseEdge marks and the others of context_table.h.
+    void AddWord(std::string_view written);
+    void AddMark(std::string_view mark);
+    // The text ended: decides the last words.
+    void Finish();
+
+    const std::vector<AccentChoice>& Choices() const { return choices_; }
+
+    // The members' scores for the plain word at the centre of the five
+    // tokens (plain, lower case), or empty members when it is in no group.
+    GroupScores Score(const std::array<std::string, 5>& window) const;
+
+  private:
+    struct Token {
+        std::string Plain; // lower case, without accents; a mark as it is
+        std::size_t WordOrdinal = 0;
+        bool Candidate = false; // a word written without accents
+    };
+    // A verb ending pooled in the table: its group, as written (ó, án) and plain (o, an).
+    struct PoolEnding {
+        int Group = -1;
+        std::string Accented;
+        std::string Plain;
+    };
+    // The group of a plain spelling: one of the table's, or one derived for a
+    // verb form through a pooled ending; Members empty for none.
+    struct FoundGroup {
+        std::vector<std::string> Members;
+        double Margin = 0;
+        int Group = -1; // in the table, or -1 for a derived one
+        int Pool = -1;
+    };
+    void Push(Token token);
+    void Decide();
+    FoundGroup FindGroup(std::string_view plain) const;
+    // FindGroup, remembered per spelling (words repeat: most cost one probe).
+    const FoundGroup& Lookup(const std::string& plain) const;
+
+    const ContextTable& table_;
+    const Engine& engine_;
+    std::vector<PoolEnding> pools_;
+    mutable std::unordered_map<std::string, FoundGroup> found_;
+    std::array<Token, 5> window_; // the last five tokens, the one to decide in the middle
+    std::size_t words_ = 0;
+    std::vector<AccentChoice> choices_;
+};
+
+// The plain spelling of a word: lower case, á é í ó ú ü made plain (ñ stays).
+std::string PlainSpelling(std::string_view word);
+
+} // namespace vorlen

@@ -1,0 +1,223 @@
+#include "context/context_table.h"
+
+#include "vocabulary/cp1252.h"
+
+#include <charconv>
+#include <fstream>
+#include <memory>
+
+namespace vorlen {
+
+namespace {
+
+constexpr std::string_view kHeader = "vorlen-context 1";
+// A table is a few megabytes; a larger file is not one.
+constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
+
+// Feature names as the file writes them, in ContextFeature order.
+constexpr std::string_view kFeatureNames[kContextFeatureCount] = {"L1", "R1", "L2", "R2"};
+
+std::uint64_t Fnv1a(std::uint64_t hash, std::string_view bytes) {
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+bool ParseNumber(std::string_view text, std::uint32_t& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+bool ParseMargin(std::string_view text, double& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && value >= 0 && value < 100;
+}
+
+void SplitSpaces(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        const std::size_t end = std::min(line.find(' ', pos), line.size());
+        if (end > pos) fields.push_back(line.substr(pos, end - pos));
+        pos = end + 1;
+    }
+}
+
+// The Windows-1252 bytes of UTF-8 text made of ASCII and Latin-1 characters
+// (all a table holds), into `out`; false for anything else.
+bool Latin1FromUtf8(std::string_view utf8, std::string& out) {
+    out.clear();
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out.push_back(static_cast<char>(lead));
+            continue;
+        }
+        if ((lead != 0xC2 && lead != 0xC3) || i + 1 == utf8.size()) return false;
+        const auto trail = static_cast<unsigned char>(utf8[++i]);
+        if ((trail & 0xC0) != 0x80) return false;
+        out.push_back(static_cast<char>(((lead & 0x1F) << 6) | (trail & 0x3F)));
+    }
+    return true;
+}
+
+// Slots for `rows` keys at most half full.
+std::size_t SlotCount(std::size_t rows) {
+    std::size_t slots = 16;
+    while (slots < 2 * rows)
+        slots *= 2;
+    return slots;
+}
+
+class TableParser {
+  public:
+    explicit TableParser(std::string name) : name_(std::move(name)) {}
+
+    ContextTableLoad Parse(std::string_view text) {
+        auto table = std::make_shared<ContextTable>();
+        table_ = table.get();
+        // About one row in 17 bytes, each with two or three counts.
+        keys_.reserve(text.size() / 16);
+        table_->Counts.reserve(text.size() / 6);
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            const std::size_t end = std::min(text.find('\n', pos), text.size());
+            ++line_;
+            if (!Line(text.substr(pos, end - pos))) return {nullptr, error_};
+            pos = end + 1;
+        }
+        if (line_ == 0) return {nullptr, name_ + ": empty context table"};
+        table->RowKeys.assign(SlotCount(keys_.size()), 0);
+        table->RowStarts.assign(table->RowKeys.size(), 0);
+        const std::size_t mask = table->RowKeys.size() - 1;
+        for (const auto& [key, start] : keys_) {
+            std::size_t slot = key & mask;
+            while (table->RowKeys[slot] != 0) {
+                if (table->RowKeys[slot] == key) return {nullptr, name_ + ": a row listed twice"};
+                slot = (slot + 1) & mask;
+            }
+            table->RowKeys[slot] = key;
+            table->RowStarts[slot] = start;
+        }
+        return {std::move(table), {}};
+    }
+
+  private:
+    bool Fail(const std::string& why) {
+        error_ = name_ + ", line " + std::to_string(line_) + ": " + why;
+        return false;
+    }
+
+    bool Line(std::string_view line) {
+        if (line_ == 1) return line == kHeader || Fail("not a context table (no header)");
+        if (line.empty()) return true;
+        SplitSpaces(line, fields_);
+        const std::vector<std::string_view>& fields = fields_;
+        if (fields.size() == 2 && fields[0] == "margin")
+            return ParseMargin(fields[1], table_->DefaultMargin) || Fail("bad margin");
+        if (line.front() == '@') return Group(fields);
+        return Row(fields);
+    }
+
+    // "@plain accented... margin total..." ("@*ó margin total total" for a pool).
+    bool Group(const std::vector<std::string_view>& fields) {
+        std::size_t words = 0;
+        while (words < fields.size() && (fields[words][0] < '0' || fields[words][0] > '9'))
+            ++words;
+        if (words == 0 || words == fields.size()) return Fail("group without a margin");
+        ContextGroup group;
+        for (std::size_t i = 0; i < words; ++i) {
+            if (!Latin1FromUtf8(i == 0 ? fields[i].substr(1) : fields[i], value_) || value_.empty())
+                return Fail("a member that is no word");
+            group.Members.push_back(value_);
+        }
+        if (!ParseMargin(fields[words], group.Margin)) return Fail("bad margin");
+        const bool pool = group.Members[0][0] == '*';
+        const std::size_t expected = pool ? 2 : group.Members.size();
+        if (fields.size() - words - 1 != expected) return Fail("totals do not match the members");
+        for (std::size_t i = words + 1; i < fields.size(); ++i) {
+            std::uint32_t total = 0;
+            if (!ParseNumber(fields[i], total)) return Fail("bad total");
+            group.Totals.push_back(total);
+        }
+        if (!table_->GroupByPlain.emplace(group.Members[0], static_cast<int>(table_->Groups.size()))
+                 .second)
+            return Fail("a group listed twice");
+        table_->Groups.push_back(std::move(group));
+        return true;
+    }
+
+    // "feature neighbour count..." under the last group; "_" joins two neighbours.
+    bool Row(const std::vector<std::string_view>& fields) {
+        if (table_->Groups.empty()) return Fail("a row before any group");
+        const int groupIndex = static_cast<int>(table_->Groups.size()) - 1;
+        const std::size_t members = table_->Groups.back().Totals.size();
+        if (fields.size() != members + 2) return Fail("a row with the wrong number of counts");
+        int feature = 0;
+        while (feature < kContextFeatureCount && kFeatureNames[feature] != fields[0])
+            ++feature;
+        if (feature == kContextFeatureCount) return Fail("unknown feature");
+        if (!Latin1FromUtf8(fields[1], value_)) return Fail("a neighbour that is not Latin-1 text");
+        for (char& c : value_)
+            if (c == '_') c = ' ';
+        const auto first = static_cast<std::uint32_t>(table_->Counts.size());
+        for (std::size_t i = 2; i < fields.size(); ++i) {
+            std::uint32_t count = 0;
+            if (!ParseNumber(fields[i], count)) return Fail("bad count");
+            table_->Counts.push_back(count);
+        }
+        keys_.emplace_back(ContextRowKey(groupIndex, static_cast<ContextFeature>(feature), value_),
+                           first);
+        return true;
+    }
+
+    std::string name_;
+    std::string error_;
+    ContextTable* table_ = nullptr;
+    int line_ = 0;
+    std::vector<std::string_view> fields_;                      // of the current line
+    std::string value_;                                         // the current row's neighbour
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> keys_; // row key, first count
+};
+
+} // namespace
+
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value) {
+    const char head[] = {static_cast<char>(group & 0xFF), static_cast<char>((group >> 8) & 0xFF),
+                         static_cast<char>((group >> 16) & 0xFF), static_cast<char>(feature)};
+    const std::uint64_t key =
+        Fnv1a(Fnv1a(0xcbf29ce484222325ULL, std::string_view(head, sizeof head)), value);
+    return key == 0 ? 1 : key; // 0 marks a free slot
+}
+
+const std::uint32_t* ContextTable::Row(int group, ContextFeature feature,
+                                       std::string_view value) const {
+    if (RowKeys.empty()) return nullptr;
+    const std::uint64_t key = ContextRowKey(group, feature, value);
+    const std::size_t mask = RowKeys.size() - 1;
+    for (std::size_t slot = key & mask; RowKeys[slot] != 0; slot = (slot + 1) & mask)
+        if (RowKeys[slot] == key) return Counts.data() + RowStarts[slot];
+    return nullptr;
+}
+
+ContextTableLoad ParseContextTable(std::string_view text, const std::string& name) {
+    return TableParser(name).Parse(text);
+}
+
+ContextTableLoad LoadContextTable(const std::filesystem::path& file) {
+    const std::string unreadable = file.string() + ": cannot read the context table";
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec || size > kMaxTableBytes)
+        return {nullptr, ec ? unreadable : file.string() + ": too large"};
+    std::ifstream in(file, std::ios::binary);
+    const auto text = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+    if (!in || !in.read(text.get(), static_cast<std::streamsize>(size)))
+        return {nullptr, unreadable};
+    return ParseContextTable(std::string_view(text.get(), static_cast<std::size_t>(size)),
+                             file.string());
+}
+
+} // namespace vorlen

@@ -1,0 +1,80 @@
+// The counts behind accents restored from context (data/context-accents.txt,
+// built by data/generate_context_table.py).
+//
+// Some accents leave another valid word when they are dropped: mas/más,
+// esta/está, el/él, hablo/habló, publico/público/publicó. Each such group of
+// spellings, derived from the vocabulary, has its members' totals in running
+// text and, for the words that stood beside them, how often each member stood
+// there. The neighbours are lower-cased and free of accents; the marks of the
+// text count as words of their own (kSentenceEdge and the others below).
+//
+// Verb forms stressed on a written last vowel (habló, hablé, hablará,
+// hablarás, hablarán) are also pooled by ending: "*ó" counts the plain -o
+// form against the -ó form over all the verbs, so that a rare verb still
+// learns that "ayer" speaks for -ó and "yo" for -o.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vorlen {
+
+// Context tokens that are not words (Windows-1252).
+inline constexpr std::string_view kSentenceEdge = ".";
+inline constexpr std::string_view kPhraseEdge = ",";
+inline constexpr std::string_view kQuestionOpening = "\xBF";    // ¿
+inline constexpr std::string_view kExclamationOpening = "\xA1"; // ¡
+inline constexpr std::string_view kNumber = "0";
+
+// The context features.
+enum class ContextFeature : std::uint8_t {
+    PreviousWord,     // L1
+    NextWord,         // R1
+    PreviousTwoWords, // L2: the word before the previous one, then the previous one
+    NextTwoWords,     // R2
+};
+inline constexpr int kContextFeatureCount = 4;
+
+struct ContextGroup {
+    std::vector<std::string> Members; // Windows-1252, the plain spelling first
+    std::vector<std::uint32_t> Totals;
+    double Margin = 0;   // natural-log units an accented member must win by
+    int Pool = -1;       // the pooled verb ending of the group, or -1
+    int PoolMember = -1; // the member stressed on that ending
+};
+
+struct ContextTable {
+    std::vector<ContextGroup> Groups;                  // the pools ("*ó", two members) among them
+    std::unordered_map<std::string, int> GroupByPlain; // plain spelling or "*ó" -> index
+    // (group, feature, neighbour) -> the first of the group's counts in
+    // Counts: an open-addressed table of row keys (0 marks a free slot), a
+    // power of two in size and at most half full, built once at load.
+    std::vector<std::uint64_t> RowKeys;
+    std::vector<std::uint32_t> RowStarts;
+    std::vector<std::uint32_t> Counts;
+    double DefaultMargin = 2.0;
+
+    // The counts of a row, or null when the neighbour was never counted.
+    const std::uint32_t* Row(int group, ContextFeature feature, std::string_view value) const;
+};
+
+// The key of a row: a hash of the group, the feature and the neighbour.
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value);
+
+struct ContextTableLoad {
+    std::shared_ptr<const ContextTable> Table; // null when the file could not be used
+    std::string Error;                         // why, in English, naming the file
+};
+
+// Reads a table; a missing, unreadable or malformed file gives an error and no table.
+ContextTableLoad LoadContextTable(const std::filesystem::path& file);
+
+// The table read from the text of a file (UTF-8); `name` is used in errors.
+ContextTableLoad ParseContextTable(std::string_view text, const std::string& name);
+
+} // namespace vorlen

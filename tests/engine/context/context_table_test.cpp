@@ -1,0 +1,88 @@
+// The context table as a file: what a damaged one does, and the model's
+// choices on a table small enough to read.
+#include "context/context_load.h"
+#include "context/context_model.h"
+#include "context/context_table.h"
+#include "conversion/text_driver.h"
+#include "support/test_vocabulary.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace vorlen {
+namespace {
+
+namespace fs = std::filesystem;
+
+// esta/está seen 10 + 30 times; "la" before speaks for esta, "en" after for está.
+constexpr std::string_view kSmallTable = "vorlen-context 1\n"
+                                         "margin 1\n"
+                                         "@esta está 1 10 30\n"
+                                         "L1 la 8 0\n"
+                                         "R1 en 0 20\n"
+                                         "R1 casa 9 0\n";
+
+TEST(ContextTable, ADamagedTableIsRefusedWithTheLineAndNeverHalfRead) {
+    const std::string cases[] = {
+        "",                                                       // empty
+        "a table of something else\n",                            // no header
+        "vorlen-context 1\n@esta está 1 10\n",                    // a total missing
+        "vorlen-context 1\n@esta está 1 10 30\nL1 la 8\n",        // a count missing
+        "vorlen-context 1\nL1 la 8 0\n",                          // a row before any group
+        "vorlen-context 1\n@esta está 1 10 30\nXX la 8 0\n",      // unknown feature
+        "vorlen-context 1\n@esta está 1 10 x\n",                  // not a number
+        "vorlen-context 1\n@esta está 1 10 99999999999\n",        // out of range
+        "vorlen-context 1\n@esta está 1 1 1\n@esta está 1 1 1\n", // a group twice
+        "vorlen-context 1\nmargin -3\n",                          // a negative margin
+        std::string(kSmallTable) + "L1 \xff\xfe 1 1\n",           // not UTF-8
+    };
+    for (const std::string& text : cases) {
+        const ContextTableLoad load = ParseContextTable(text, "t.txt");
+        EXPECT_FALSE(load.Table) << text;
+        EXPECT_TRUE(load.Error.starts_with("t.txt")) << load.Error;
+    }
+    EXPECT_TRUE(ParseContextTable(kSmallTable, "t.txt").Table);
+}
+
+TEST(ContextTable, AMissingOrDamagedTableLeavesPlainConversionAndAWarning) {
+    const fs::path dir = fs::temp_directory_path() / ("vorlen-ctx-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const ContextTableLoad missing = LoadContextTable(dir / "none.txt");
+    EXPECT_FALSE(missing.Table);
+    EXPECT_NE(missing.Error.find("none.txt"), std::string::npos) << missing.Error;
+
+    // A damaged table beside the vocabulary is the one found, and refused.
+    Engine engine = test::MakeEngine({"mi", "hermano", "esta", "está", "en", "casa"});
+    engine.Options = EngineOptions{};
+    engine.Paths.StartupSource = dir / "spanall.txt";
+    std::ofstream(dir / kContextTableFile) << "vorlen-context 1\n@esta\n";
+    const std::vector<std::string> warnings = LoadContextAccents(engine);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("not restored"), std::string::npos) << warnings[0];
+    EXPECT_FALSE(engine.Context);
+    EXPECT_EQ(ConvertText(engine, "Mi hermano esta en casa.").Text, "Mi hermano esta en casa.");
+    fs::remove_all(dir);
+}
+
+TEST(ContextTable, AnUnseenNeighbourFallsBackToHowCommonEachMemberIs) {
+    const ContextTableLoad load = ParseContextTable(kSmallTable, "t.txt");
+    ASSERT_TRUE(load.Table);
+    Engine engine = test::MakeEngine({"esta", "está"});
+    const ContextAccents model(*load.Table, engine);
+    const auto scores = [&](const char* l1, const char* r1) {
+        const GroupScores s = model.Score({".", l1, "esta", r1, "."});
+        return s.Scores.at(1) - s.Scores.at(0);
+    };
+    const double unseen = scores("zzz", "yyy");
+    EXPECT_NEAR(unseen, std::log(30.5 / 10.5), 1e-9); // the totals alone
+    EXPECT_GT(scores("zzz", "en"), unseen);           // "en" after speaks for está
+    EXPECT_LT(scores("la", "yyy"), unseen);           // "la" before for esta
+    EXPECT_LT(scores("la", "casa"), 0);
+    EXPECT_TRUE(model.Score({".", ".", "casa", ".", "."}).Members.empty());
+}
+
+} // namespace
+} // namespace vorlen
