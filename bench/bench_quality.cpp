@@ -2,7 +2,9 @@
 // much of correct running text it leaves alone. Default options, shipped
 // vocabulary.
 //
-//   bench_quality [--changes N]
+//   bench_quality [--changes N] [--classic]
+//
+// --classic measures the original rules only (EngineOptions::Classic).
 //
 // Misspellings (bench/data/misspellings-dev.tsv): each misspelled word goes
 // through the word pipeline; its candidates are the words the output offers
@@ -164,12 +166,15 @@ void MeasureRunningText(vorlen::Engine& engine, int changesShown) {
 
 int main(int argc, char** argv) {
     int changesShown = 25;
+    bool classic = false;
     for (int k = 1; k < argc; ++k) {
         const std::string_view arg = argv[k];
         if (arg == "--changes" && k + 1 < argc) {
             changesShown = std::atoi(argv[++k]);
+        } else if (arg == "--classic") {
+            classic = true;
         } else {
-            std::fprintf(stderr, "usage: bench_quality [--changes N]\n");
+            std::fprintf(stderr, "usage: bench_quality [--changes N] [--classic]\n");
             return 2;
         }
     }
@@ -180,6 +185,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_quality: cannot load the vocabulary: %s\n", e.what());
         return 2;
     }
+    engine.Options.Classic = classic;
+    std::printf("%s mode\n", classic ? "classic" : "default");
     MeasureMisspellings(engine);
     MeasureRunningText(engine, changesShown);
     return 0;
