@@ -6,11 +6,13 @@
 // bar-framed candidate list that the result rules correct.
 #include "conversion/word_pipeline.h"
 
+#include "conversion/pronoun_accents.h"
 #include "conversion/result_text.h"
 #include "phonetics/respell.h"
 #include "variants/enclitics.h"
 #include "vocabulary/lookup.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -79,6 +81,15 @@ void CollapseDoubleSpaces(std::string& text) {
         text.erase(pos, 1);
 }
 
+// The word in lower case, the first of each accented vowel made plain.
+std::string FoldWithoutAccents(Engine& engine, const std::string& word) {
+    const bool saved = engine.IgnoreDiacritics;
+    engine.IgnoreDiacritics = true;
+    std::string folded = FoldForLookup(engine, word);
+    engine.IgnoreDiacritics = saved;
+    return folded;
+}
+
 // The pronouns split off (the tail of the word as written, beyond the verb
 // form) go back on the last candidate of the report and on the one before it
 // when there is one; earlier candidates stay as respelled. With one candidate
@@ -90,23 +101,46 @@ void CollapseDoubleSpaces(std::string& text) {
 // take the whole pronoun ending: vamos -> vamo + nos, not vamos + os.
 void ReattachPronounEnding(Engine& engine) {
     const std::string& stem = engine.EncliticStem;
-    const int saved = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = true;
-    const std::string plainWord = FoldForLookup(engine, engine.ReportWord);
-    engine.IgnoreDiacritics = saved;
+    const std::string plainWord = FoldWithoutAccents(engine, engine.ReportWord);
     const bool restoredS = !stem.empty() && stem.back() == 's' && !plainWord.starts_with(stem) &&
                            plainWord.starts_with(std::string_view(stem).substr(0, stem.size() - 1));
     const std::size_t kept = restoredS ? stem.size() - 1 : stem.size();
     const std::string ending =
         engine.ReportWord.size() > kept ? engine.ReportWord.substr(kept) : std::string();
     const auto withEnding = [&](std::string candidate) {
+        // Outside classic mode the spelling's own stress decides the accent
+        // (mira + me -> mírame, mirá + me -> mirame).
+        const bool classic = engine.Options.Classic;
+        if (!classic && !ending.empty() && TakesPronouns(engine, ToLower(candidate)))
+            return AttachPronounsKeepingCase(candidate, ending);
         if (restoredS && candidate.ends_with('s')) candidate.pop_back();
+        // No verb form: a spelling of the word itself (a name, Fosco + lo in
+        // Fóscolo) keeps the accents as written.
+        if (!classic && FoldWithoutAccents(engine, candidate + ending) == plainWord)
+            return engine.SourceWord;
         return candidate + ending;
     };
 
     std::string& report = engine.WordResult;
     std::string body = report;
     if (!body.empty() && body.back() == ' ') body.pop_back();
+    if (!engine.Options.Classic) {
+        // Every spelling of the verb form takes the pronouns back.
+        const auto colon = body.find(": ");
+        if (colon == std::string::npos) return;
+        report = body.substr(0, colon + 1);
+        std::size_t start = colon + 2;
+        while (start <= body.size()) {
+            const auto space = std::min(body.find(' ', start), body.size());
+            if (space > start) {
+                // Two spellings may give one word with pronouns: it is listed once.
+                const std::string joined = withEnding(body.substr(start, space - start));
+                if (!Contains(report + " ", " " + joined + " ")) report += " " + joined;
+            }
+            start = space + 1;
+        }
+        return;
+    }
     const auto lastSpace = body.rfind(' ');
     if (lastSpace == std::string::npos) {
         report = body + ending;
@@ -136,27 +170,41 @@ void RespellEncliticStem(Engine& engine) {
     ComposeWordReport(engine);
 
     std::string& report = engine.WordResult;
-    if (FoldForLookup(engine, engine.WorkWord) == engine.EncliticStem || report.ends_with(kNone))
-        return;
+    // Nothing was split off when the stem is the whole word. The stem has lost
+    // its accents, so outside classic mode the word is compared without them
+    // too: else the accent of equípos would be put back on equipos.
+    const std::string wholeWord = engine.Options.Classic
+                                      ? FoldForLookup(engine, engine.WorkWord)
+                                      : FoldWithoutAccents(engine, engine.WorkWord);
+    if (wholeWord == engine.EncliticStem || report.ends_with(kNone)) return;
     const auto length = [](const std::string& s) { return static_cast<long long>(s.size()); };
-    TransferAccents(engine, length(report) - length(engine.EncliticStem), {-1, 0, -2});
+    // The accents as written are carried over in classic mode only; else the
+    // stress of each spelling places them.
+    const bool classic = engine.Options.Classic;
+    if (classic) TransferAccents(engine, length(report) - length(engine.EncliticStem), {-1, 0, -2});
     CollapseDoubleSpaces(report);
     ReattachPronounEnding(engine);
-    TransferAccents(engine,
-                    length(report) - length(engine.EncliticStem) - length(engine.SourceWord),
-                    {-5, -6, -4});
+    if (classic)
+        TransferAccents(engine,
+                        length(report) - length(engine.EncliticStem) - length(engine.SourceWord),
+                        {-5, -6, -4});
     // The word as written is among the spellings found: report it as found
     // ("Original word NOT found. " loses its "NOT ").
-    if (Contains(report, "NOT found") && Contains(report, " " + engine.SourceWord) &&
-        report.size() >= 18)
-        report.erase(14, 4);
+    // Outside classic mode a whole spelling must match, in any case (Mírame).
+    const bool listed =
+        classic ? Contains(report, " " + engine.SourceWord)
+                : Contains(ToLower(report) + " ", " " + ToLower(engine.SourceWord) + " ");
+    if (Contains(report, "NOT found") && listed && report.size() >= 18) report.erase(14, 4);
 }
 
 // Steps taken when the search found nothing (or, when words are to be
 // changed, did not find the word itself).
 void TryEnclitics(Engine& engine) {
     engine.ReportWord = engine.SourceWord;
+    // A word known as it stands leaves the stem of an earlier word.
+    if (!engine.Options.Classic) engine.EncliticStem.clear();
     engine.EncliticResult = CheckEnclitics(engine, engine.ReportWord);
+    if (!engine.Options.Classic && ReportStressedPronounForm(engine)) return;
     if (engine.EncliticResult == "Y") {
         engine.WordResult = " ";
         ComposeWordReport(engine);
