@@ -111,7 +111,8 @@ void ReattachPronounEnding(Engine& engine) {
         // Outside classic mode the spelling's own stress decides the accent
         // (mira + me -> mírame, mirá + me -> mirame).
         const bool classic = engine.Options.Classic;
-        if (!classic && !ending.empty() && TakesPronouns(engine, ToLower(candidate)))
+        if (!classic && !engine.IgnoreDiacritics && !ending.empty() &&
+            TakesPronouns(engine, ToLower(candidate)))
             return AttachPronounsKeepingCase(candidate, ending);
         if (restoredS && candidate.ends_with('s')) candidate.pop_back();
         // No verb form: a spelling of the word itself (a name, Fosco + lo in
@@ -204,7 +205,9 @@ void TryEnclitics(Engine& engine) {
     // A word known as it stands leaves the stem of an earlier word.
     if (!engine.Options.Classic) engine.EncliticStem.clear();
     engine.EncliticResult = CheckEnclitics(engine, engine.ReportWord);
-    if (!engine.Options.Classic && ReportStressedPronounForm(engine)) return;
+    // With diacritics ignored, words are written without accents.
+    if (!engine.Options.Classic && !engine.IgnoreDiacritics && ReportStressedPronounForm(engine))
+        return;
     if (engine.EncliticResult == "Y") {
         engine.WordResult = " ";
         ComposeWordReport(engine);

@@ -84,6 +84,14 @@ TEST(PronounAccents, AWordWithoutPronounsKeepsTheSpellingFound) {
     EXPECT_EQ(Shown(engine, "equípos"), "equipos");
 }
 
+// The words are written without accents when diacritics are ignored.
+TEST(PronounAccents, NoneWithDiacriticsIgnored) {
+    Engine engine = DefaultEngine();
+    engine.Options.IgnoreDiacritics = true;
+    EXPECT_EQ(Shown(engine, "dejame"), "dejame");
+    EXPECT_EQ(Shown(engine, "kuentame"), "cuentame");
+}
+
 TEST(PronounAccents, ClassicModeKeepsTheOriginalOutputs) {
     Engine engine = MakeEngine(test::TestVocabulary{kVocabulary});
     EXPECT_EQ(Shown(engine, "dejame"), "dejame");
