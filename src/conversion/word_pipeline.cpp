@@ -81,15 +81,6 @@ void CollapseDoubleSpaces(std::string& text) {
         text.erase(pos, 1);
 }
 
-// The word in lower case, the first of each accented vowel made plain.
-std::string FoldWithoutAccents(Engine& engine, const std::string& word) {
-    const bool saved = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = true;
-    std::string folded = FoldForLookup(engine, word);
-    engine.IgnoreDiacritics = saved;
-    return folded;
-}
-
 // The pronouns split off (the tail of the word as written, beyond the verb
 // form) go back on the last candidate of the report and on the one before it
 // when there is one; earlier candidates stay as respelled. With one candidate
@@ -101,7 +92,7 @@ std::string FoldWithoutAccents(Engine& engine, const std::string& word) {
 // take the whole pronoun ending: vamos -> vamo + nos, not vamos + os.
 void ReattachPronounEnding(Engine& engine) {
     const std::string& stem = engine.EncliticStem;
-    const std::string plainWord = FoldWithoutAccents(engine, engine.ReportWord);
+    const std::string plainWord = FoldForLookup(engine.ReportWord, true);
     const bool restoredS = !stem.empty() && stem.back() == 's' && !plainWord.starts_with(stem) &&
                            plainWord.starts_with(std::string_view(stem).substr(0, stem.size() - 1));
     const std::size_t kept = restoredS ? stem.size() - 1 : stem.size();
@@ -117,7 +108,7 @@ void ReattachPronounEnding(Engine& engine) {
         if (restoredS && candidate.ends_with('s')) candidate.pop_back();
         // No verb form: a spelling of the word itself (a name, Fosco + lo in
         // Fóscolo) keeps the accents as written.
-        if (!classic && FoldWithoutAccents(engine, candidate + ending) == plainWord)
+        if (!classic && FoldForLookup(candidate + ending, true) == plainWord)
             return engine.SourceWord;
         return candidate + ending;
     };
@@ -163,10 +154,7 @@ void ReattachPronounEnding(Engine& engine) {
 // Respells the verb form left by the enclitic analysis and writes the
 // pronouns back on its spellings.
 void RespellEncliticStem(Engine& engine) {
-    engine.SavedIgnoreDiacritics = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = true;
-    engine.EncliticStem = FoldForLookup(engine, engine.EncliticStem);
-    engine.IgnoreDiacritics = engine.SavedIgnoreDiacritics;
+    engine.EncliticStem = FoldForLookup(engine.EncliticStem, true);
     Respell(engine, std::string(engine.EncliticStem));
     ComposeWordReport(engine);
 
@@ -174,10 +162,9 @@ void RespellEncliticStem(Engine& engine) {
     // Nothing was split off when the stem is the whole word. The stem has lost
     // its accents, so outside classic mode the word is compared without them
     // too: else the accent of equípos would be put back on equipos.
-    const std::string wholeWord = engine.Options.Classic
-                                      ? FoldForLookup(engine, engine.WorkWord)
-                                      : FoldWithoutAccents(engine, engine.WorkWord);
-    if (wholeWord == engine.EncliticStem || report.ends_with(kNone)) return;
+    const bool plain = engine.IgnoreDiacritics || !engine.Options.Classic;
+    if (FoldForLookup(engine.WorkWord, plain) == engine.EncliticStem || report.ends_with(kNone))
+        return;
     const auto length = [](const std::string& s) { return static_cast<long long>(s.size()); };
     // The accents as written are carried over in classic mode only; else the
     // stress of each spelling places them.
