@@ -2,7 +2,9 @@
 // much of correct running text it leaves alone. Default options, shipped
 // vocabulary.
 //
-//   bench_quality [--changes N]
+//   bench_quality [--changes N] [--classic]
+//
+// --classic measures the original rules only (EngineOptions::Classic).
 //
 // Misspellings (bench/data/misspellings-dev.tsv): each misspelled word goes
 // through the word pipeline; its candidates are the words the output offers

@@ -1,6 +1,8 @@
 // bench_speed: the speed of the engine on one core.
 //
-//   bench_speed [--no-hunspell] [--random-bytes N]
+//   bench_speed [--no-hunspell] [--random-bytes N] [--classic]
+//
+// Default options, or with --classic the original rules only.
 //
 // Start-up: the vocabulary load as the program does it (copy into the data
 // directory, read, build the store and its tables), the median of five, and
@@ -98,13 +100,17 @@ double HunspellSeconds(const bench::ScratchDirectory& scratch, const std::set<st
 int main(int argc, char** argv) {
     bool hunspell = true;
     std::size_t randomBytes = 1 << 20;
+    bool classic = false;
     for (int k = 1; k < argc; ++k) {
         if (std::strcmp(argv[k], "--no-hunspell") == 0) {
             hunspell = false;
         } else if (std::strcmp(argv[k], "--random-bytes") == 0 && k + 1 < argc) {
             randomBytes = std::strtoul(argv[++k], nullptr, 10);
+        } else if (std::strcmp(argv[k], "--classic") == 0) {
+            classic = true;
         } else {
-            std::fprintf(stderr, "usage: bench_speed [--no-hunspell] [--random-bytes N]\n");
+            std::fprintf(stderr,
+                         "usage: bench_speed [--no-hunspell] [--random-bytes N] [--classic]\n");
             return 2;
         }
     }
@@ -112,6 +118,7 @@ int main(int argc, char** argv) {
     vorlen::Engine engine;
     try {
         engine = bench::LoadShippedEngine(scratch);
+        engine.Options.Classic = classic;
         MeasureStartUp(scratch);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_speed: cannot load the vocabulary: %s\n", e.what());
@@ -140,6 +147,7 @@ int main(int argc, char** argv) {
     {
         vorlen::Engine fresh;
         fresh.Vocabulary = engine.Vocabulary;
+        fresh.Options = engine.Options;
         std::size_t outBytes = 0;
         const double seconds =
             Seconds([&] { outBytes = vorlen::ConvertTextInParallel(fresh, text, 2).Text.size(); });

@@ -6,11 +6,13 @@
 // bar-framed candidate list that the result rules correct.
 #include "conversion/word_pipeline.h"
 
+#include "conversion/pronoun_accents.h"
 #include "conversion/result_text.h"
 #include "phonetics/respell.h"
 #include "variants/enclitics.h"
 #include "vocabulary/lookup.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -97,13 +99,40 @@ void ReattachPronounEnding(Engine& engine) {
     const std::string ending =
         engine.ReportWord.size() > kept ? engine.ReportWord.substr(kept) : std::string();
     const auto withEnding = [&](std::string candidate) {
+        // Outside classic mode the spelling's own stress decides the accent
+        // (mira + me -> mírame, mirá + me -> mirame).
+        const bool classic = engine.Options.Classic;
+        if (!classic && !engine.IgnoreDiacritics && !ending.empty() &&
+            TakesPronouns(engine, ToLower(candidate)))
+            return AttachPronounsKeepingCase(candidate, ending);
         if (restoredS && candidate.ends_with('s')) candidate.pop_back();
+        // No verb form: a spelling of the word itself (a name, Fosco + lo in
+        // Fóscolo) keeps the accents as written.
+        if (!classic && FoldForLookup(candidate + ending, true) == plainWord)
+            return engine.SourceWord;
         return candidate + ending;
     };
 
     std::string& report = engine.WordResult;
     std::string body = report;
     if (!body.empty() && body.back() == ' ') body.pop_back();
+    if (!engine.Options.Classic) {
+        // Every spelling of the verb form takes the pronouns back.
+        const auto colon = body.find(": ");
+        if (colon == std::string::npos) return;
+        report = body.substr(0, colon + 1);
+        std::size_t start = colon + 2;
+        while (start <= body.size()) {
+            const auto space = std::min(body.find(' ', start), body.size());
+            if (space > start) {
+                // Two spellings may give one word with pronouns: it is listed once.
+                const std::string joined = withEnding(body.substr(start, space - start));
+                if (!Contains(report + " ", " " + joined + " ")) report += " " + joined;
+            }
+            start = space + 1;
+        }
+        return;
+    }
     const auto lastSpace = body.rfind(' ');
     if (lastSpace == std::string::npos) {
         report = body + ending;
@@ -130,28 +159,42 @@ void RespellEncliticStem(Engine& engine) {
     ComposeWordReport(engine);
 
     std::string& report = engine.WordResult;
-    if (FoldForLookup(engine.WorkWord, engine.IgnoreDiacritics) == engine.EncliticStem ||
-        report.ends_with(kNone))
+    // Nothing was split off when the stem is the whole word. The stem has lost
+    // its accents, so outside classic mode the word is compared without them
+    // too: else the accent of equípos would be put back on equipos.
+    const bool plain = engine.IgnoreDiacritics || !engine.Options.Classic;
+    if (FoldForLookup(engine.WorkWord, plain) == engine.EncliticStem || report.ends_with(kNone))
         return;
     const auto length = [](const std::string& s) { return static_cast<long long>(s.size()); };
-    TransferAccents(engine, length(report) - length(engine.EncliticStem), {-1, 0, -2});
+    // The accents as written are carried over in classic mode only; else the
+    // stress of each spelling places them.
+    const bool classic = engine.Options.Classic;
+    if (classic) TransferAccents(engine, length(report) - length(engine.EncliticStem), {-1, 0, -2});
     CollapseDoubleSpaces(report);
     ReattachPronounEnding(engine);
-    TransferAccents(engine,
-                    length(report) - length(engine.EncliticStem) - length(engine.SourceWord),
-                    {-5, -6, -4});
+    if (classic)
+        TransferAccents(engine,
+                        length(report) - length(engine.EncliticStem) - length(engine.SourceWord),
+                        {-5, -6, -4});
     // The word as written is among the spellings found: report it as found
     // ("Original word NOT found. " loses its "NOT ").
-    if (Contains(report, "NOT found") && Contains(report, " " + engine.SourceWord) &&
-        report.size() >= 18)
-        report.erase(14, 4);
+    // Outside classic mode a whole spelling must match, in any case (Mírame).
+    const bool listed =
+        classic ? Contains(report, " " + engine.SourceWord)
+                : Contains(ToLower(report) + " ", " " + ToLower(engine.SourceWord) + " ");
+    if (Contains(report, "NOT found") && listed && report.size() >= 18) report.erase(14, 4);
 }
 
 // Steps taken when the search found nothing (or, when words are to be
 // changed, did not find the word itself).
 void TryEnclitics(Engine& engine) {
     engine.ReportWord = engine.SourceWord;
+    // A word known as it stands leaves the stem of an earlier word.
+    if (!engine.Options.Classic) engine.EncliticStem.clear();
     engine.EncliticResult = CheckEnclitics(engine, engine.ReportWord);
+    // With diacritics ignored, words are written without accents.
+    if (!engine.Options.Classic && !engine.IgnoreDiacritics && ReportStressedPronounForm(engine))
+        return;
     if (engine.EncliticResult == "Y") {
         engine.WordResult = " ";
         ComposeWordReport(engine);

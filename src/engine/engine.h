@@ -102,6 +102,9 @@ inline constexpr int kMaxSegmentAlternatives = 6;
 struct RespellSegment {
     std::array<std::string_view, kMaxSegmentAlternatives> Alternatives{};
     int Count = 0;
+    // The column that spells the segment as the word is written (column 0
+    // when none does); the fewest-changes order counts the others as changes.
+    int WrittenColumn = 0;
 };
 
 struct RespellState {

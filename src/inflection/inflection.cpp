@@ -1,6 +1,7 @@
 #include "inflection/inflection.h"
 
 #include "inflection/acceptance.h"
+#include "inflection/impossible_forms.h"
 #include "inflection/rule_conditions.h"
 #include "inflection/rule_sequence.h"
 #include "vocabulary/lookup.h"
@@ -68,7 +69,9 @@ bool IsInflectedForm(Engine& engine, std::string_view word) {
         if (!RuleConditionHolds(step.condition, stem, engine.SourceWord)) continue;
         if (step.replacement.empty()) return false; // a stop ending
         SetKey(key, stem, step.replacement);
-        if (VocabLookup(engine, key) > 0) return AcceptsHit(engine, word);
+        if (VocabLookup(engine, key) > 0)
+            return AcceptsHit(engine, word) &&
+                   (engine.Options.Classic || !IsImpossibleForm(engine, word, packed.step));
     }
     return false;
 }

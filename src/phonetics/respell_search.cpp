@@ -3,6 +3,8 @@
 #include "inflection/inflection.h"
 #include "vocabulary/cp1252.h"
 
+#include <vector>
+
 namespace vorlen {
 
 namespace {
@@ -96,6 +98,97 @@ bool AdvanceCounter(RespellState& state) {
     }
 }
 
+// The column whose spelling is the segment's own letters; column 0 when the
+// rule offers none (an initial rr made single).
+int WrittenColumn(const RespellSegment& segment, std::string_view written) {
+    for (int column = 0; column < segment.Count; ++column)
+        if (segment.Alternatives[static_cast<std::size_t>(column)] == written) return column;
+    return 0;
+}
+
+// Builds and checks the candidate of the current choices. Returns false when
+// the search is to stop: the check said so or the budget is spent.
+bool TryChoices(Engine& engine, Collection collection, bool& triedEndsWithBar) {
+    RespellState& state = engine.Respell;
+    BuildCandidate(state, triedEndsWithBar);
+    if (state.CandidateObserver) state.CandidateObserver(state.CandidateSpelling);
+    if (!CheckCandidate(engine, collection)) return false;
+    return state.TriedSpellingsLength <= kTriedSpellingsBudget;
+}
+
+// Every choice of other columns for the rows in `changed` (each row takes
+// every column but its written one), the first row fastest. False when the
+// search is to stop.
+bool TryChangedRows(Engine& engine, Collection collection, bool& triedEndsWithBar,
+                    const std::vector<int>& changed) {
+    RespellState& state = engine.Respell;
+    const auto firstOther = [&](int row) {
+        return state.SegmentAlternatives[static_cast<std::size_t>(row)].WrittenColumn == 0 ? 1 : 0;
+    };
+    const auto nextOther = [&](int row, int column) {
+        const int next = column + 1;
+        return next == state.SegmentAlternatives[static_cast<std::size_t>(row)].WrittenColumn
+                   ? next + 1
+                   : next;
+    };
+    for (const int row : changed)
+        state.SegmentChoice[static_cast<std::size_t>(row)] = firstOther(row);
+    for (;;) {
+        if (!TryChoices(engine, collection, triedEndsWithBar)) return false;
+        std::size_t digit = 0;
+        for (; digit < changed.size(); ++digit) {
+            const int row = changed[digit];
+            int& choice = state.SegmentChoice[static_cast<std::size_t>(row)];
+            choice = nextOther(row, choice);
+            if (choice < state.SegmentAlternatives[static_cast<std::size_t>(row)].Count) break;
+            choice = firstOther(row);
+        }
+        if (digit == changed.size()) break;
+    }
+    for (const int row : changed)
+        state.SegmentChoice[static_cast<std::size_t>(row)] =
+            state.SegmentAlternatives[static_cast<std::size_t>(row)].WrittenColumn;
+    return true;
+}
+
+// The fewest-changes order: the word as written, then every spelling that
+// changes one segment, then two, and so on, so that a long word with one or
+// two slips is reached within the budget. The rows changed together are
+// taken in increasing order of their positions.
+void RunFewestChangesOrder(Engine& engine, Collection collection) {
+    RespellState& state = engine.Respell;
+    std::vector<int> changeable;
+    for (int row = 0; row <= state.LastSegment; ++row) {
+        const RespellSegment& segment = state.SegmentAlternatives[static_cast<std::size_t>(row)];
+        state.SegmentChoice[static_cast<std::size_t>(row)] = segment.WrittenColumn;
+        if (segment.Count > 1) changeable.push_back(row);
+    }
+    bool triedEndsWithBar = false;
+    if (!TryChoices(engine, collection, triedEndsWithBar)) return;
+    const int n = static_cast<int>(changeable.size());
+    std::vector<int> picked;  // indices into `changeable`, increasing
+    std::vector<int> changed; // the rows they name
+    for (int changes = 1; changes <= n; ++changes) {
+        picked.resize(static_cast<std::size_t>(changes));
+        for (int k = 0; k < changes; ++k)
+            picked[static_cast<std::size_t>(k)] = k;
+        for (;;) {
+            changed.clear();
+            for (const int index : picked)
+                changed.push_back(changeable[static_cast<std::size_t>(index)]);
+            if (!TryChangedRows(engine, collection, triedEndsWithBar, changed)) return;
+            // The next set of `changes` indices in lexicographic order.
+            int k = changes - 1;
+            while (k >= 0 && picked[static_cast<std::size_t>(k)] == n - changes + k)
+                --k;
+            if (k < 0) break;
+            ++picked[static_cast<std::size_t>(k)];
+            for (int j = k + 1; j < changes; ++j)
+                picked[static_cast<std::size_t>(j)] = picked[static_cast<std::size_t>(j - 1)] + 1;
+        }
+    }
+}
+
 } // namespace
 
 bool ListsSpelling(std::string_view list, std::string_view spelling) {
@@ -123,6 +216,7 @@ void SegmentFramedWord(RespellState& state, std::span<const RespellRule> rules) 
             segment.Alternatives = rule->Alternatives;
             segment.Count = AlternativeCount(*rule);
             advance = static_cast<std::size_t>(rule->Advance);
+            segment.WrittenColumn = WrittenColumn(segment, framed.substr(position, advance));
         } else {
             // No rule knows this letter here (a second accented vowel after
             // folding, c before ü, a character that is no letter): it stays.
@@ -144,6 +238,10 @@ void RunRespellSearch(Engine& engine, std::span<const RespellRule> rules, Collec
     state.SegmentChoice.assign(state.SegmentAlternatives.size(), 0);
     state.CarryPosition = 0;
     if (state.LastSegment < 0) return;
+    if (!engine.Options.Classic) {
+        RunFewestChangesOrder(engine, collection);
+        return;
+    }
     bool triedEndsWithBar = false;
     do {
         BuildCandidate(state, triedEndsWithBar);

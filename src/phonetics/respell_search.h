@@ -1,6 +1,7 @@
 // The frame that both respelling searches share: the framed word is cut into
 // segments by a rule table, and the combinations of the segments' alternatives
-// are built in counting order and checked.
+// are built and checked: in counting order (the first segment changing
+// fastest) in classic mode, else the fewest changed segments first.
 #pragma once
 
 #include "engine/engine.h"
@@ -25,7 +26,8 @@ enum class Collection { EveryHit, OncePerSpelling };
 // segment holding its own character.
 void SegmentFramedWord(RespellState& state, std::span<const RespellRule> rules);
 
-// Segments state.FramedWord, then builds and checks every combination until
+// Segments state.FramedWord, then builds and checks every combination, in the
+// order the options choose (see above), until
 // all are tried, the budget is spent or (found words kept) the word as written
 // is found. Leaves the findings in engine.WordResult (" a b ", " " for none).
 void RunRespellSearch(Engine& engine, std::span<const RespellRule> rules, Collection collection);
