@@ -1,17 +1,21 @@
 // bench_quality: how well the conversion corrects real misspellings, and how
-// much of correct running text it leaves alone. Default options, shipped
-// vocabulary.
+// much of correct running text it leaves alone. Shipped vocabulary, default
+// options and classic mode side by side.
 //
 //   bench_quality [--changes N]
 //
-// Misspellings (bench/data/misspellings-dev.tsv): each misspelled word goes
-// through the word pipeline; its candidates are the words the output offers
-// (the list, or the similar words offered for a word not found). Printed: the
-// share whose first candidate is the standard spelling, the share whose
-// candidates include it, the mean number of candidates; overall and per kind.
+// Misspellings: bench/data/misspellings-dev.tsv (Wikipedia's common
+// misspellings, the development set) and bench/data/everyday-slips.tsv
+// (words of the fortunes-es text with by-ear slips, held out: see its
+// generator). Each misspelled word goes through the word pipeline; its
+// candidates are the words the output offers (the list, or the similar words
+// offered for a word not found). Printed: the share whose first candidate is
+// the standard spelling, the share whose candidates include it, the mean
+// number of candidates; overall and per kind.
 //
 // Running text (fortunes-es): the whole text converted; the share of its words
-// that come out exactly as written, and the N most frequent changes.
+// that come out exactly as written, and the N most frequent changes (default
+// options).
 #include "bench_support.h"
 #include "conversion/text_driver.h"
 #include "conversion/word_pipeline.h"
@@ -56,18 +60,22 @@ std::vector<std::string> Candidates(const vorlen::Engine& engine) {
     return SplitBars(engine.WordResult);
 }
 
-void PrintTally(const char* name, const Tally& t) {
+void PrintTally(const Tally& t) {
     const double n = t.words > 0 ? t.words : 1;
-    std::printf("  %-12s %5d words  first %5.1f%%  among candidates %5.1f%%  "
-                "left as written %5.1f%%  candidates %.2f\n",
-                name, t.words, 100.0 * t.first / n, 100.0 * t.anywhere / n, 100.0 * t.unchanged / n,
+    std::printf("first %5.1f%%  among %5.1f%%  as written %5.1f%%  candidates %4.2f",
+                100.0 * t.first / n, 100.0 * t.anywhere / n, 100.0 * t.unchanged / n,
                 static_cast<double>(t.candidates) / n);
 }
 
-void MeasureMisspellings(vorlen::Engine& engine) {
-    std::map<std::string, Tally> byKind;
+struct MisspellingTallies {
     Tally all;
-    for (const auto& m : bench::ReadMisspellings()) {
+    std::map<std::string, Tally> byKind;
+};
+
+MisspellingTallies MeasureMisspellings(vorlen::Engine& engine,
+                                       const std::vector<bench::Misspelling>& list) {
+    MisspellingTallies tallies;
+    for (const auto& m : list) {
         engine.CurrentWord = m.Written;
         engine.SimilarWords.clear();
         vorlen::ConvertWord(engine);
@@ -77,7 +85,7 @@ void MeasureMisspellings(vorlen::Engine& engine) {
         for (const auto& c : candidates)
             anywhere = anywhere || c == m.Standard;
         const bool unchanged = candidates.size() == 1 && candidates.front() == m.Written;
-        for (Tally* t : {&all, &byKind[m.Kind]}) {
+        for (Tally* t : {&tallies.all, &tallies.byKind[m.Kind]}) {
             ++t->words;
             t->first += first;
             t->anywhere += anywhere;
@@ -85,10 +93,31 @@ void MeasureMisspellings(vorlen::Engine& engine) {
             t->candidates += static_cast<long>(candidates.size());
         }
     }
-    std::printf("misspellings (%s)\n", VORLEN_BENCH_DATA_DIR "/misspellings-dev.tsv");
-    PrintTally("all", all);
-    for (const auto& [kind, tally] : byKind)
-        PrintTally(kind.c_str(), tally);
+    return tallies;
+}
+
+// One set of misspellings under the default options and in classic mode, a
+// line for each; kinds with fewer than `minKind` words are not shown alone.
+void CompareMisspellings(vorlen::Engine& engine, const char* fileName, int minKind) {
+    const auto list = bench::ReadMisspellings(fileName);
+    std::printf("misspellings (%s, %zu words)\n", fileName, list.size());
+    if (list.empty()) return;
+    const vorlen::EngineOptions saved = engine.Options;
+    engine.Options.Classic = false;
+    const MisspellingTallies current = MeasureMisspellings(engine, list);
+    engine.Options.Classic = true;
+    const MisspellingTallies classic = MeasureMisspellings(engine, list);
+    engine.Options = saved;
+    const auto print = [](const std::string& kind, const Tally& now, const Tally& before) {
+        std::printf("  %-14s %4d  default: ", kind.c_str(), now.words);
+        PrintTally(now);
+        std::printf("\n  %-14s %4s  classic: ", "", "");
+        PrintTally(before);
+        std::printf("\n");
+    };
+    print("all", current.all, classic.all);
+    for (const auto& [kind, tally] : current.byKind)
+        if (tally.words >= minKind) print(kind, tally, classic.byKind.at(kind));
 }
 
 // Input and output share every character that is neither a letter nor a bar,
@@ -110,50 +139,71 @@ std::vector<std::string_view> CutAtSeparators(std::string_view utf8) {
     return pieces;
 }
 
+struct TextFigures {
+    long words = 0;
+    long unchanged = 0;
+    long notFound = 0;
+    long lists = 0;
+    std::map<std::pair<std::string, std::string>, int> changes;
+};
+
+// The text converted whole, each word paired with its output form; empty
+// figures when the output does not pair with the input.
+TextFigures MeasureText(vorlen::Engine& engine, const std::string& text) {
+    TextFigures f;
+    const std::string converted = vorlen::ConvertText(engine, text).Text;
+    const auto before = CutAtSeparators(text);
+    const auto after = CutAtSeparators(converted);
+    if (before.size() != after.size()) {
+        std::printf("running text: the output does not pair with the input\n");
+        return f;
+    }
+    for (std::size_t k = 0; k < before.size(); ++k) {
+        if (before[k].find('|') != std::string_view::npos) continue; // a bar in the text itself
+        ++f.words;
+        if (before[k] == after[k]) {
+            ++f.unchanged;
+            continue;
+        }
+        if (after[k].starts_with('|'))
+            ++f.notFound;
+        else if (after[k].find('|') != std::string_view::npos)
+            ++f.lists;
+        ++f.changes[{std::string(before[k]), std::string(after[k])}];
+    }
+    return f;
+}
+
+void PrintTextFigures(const char* mode, const TextFigures& f) {
+    const double n = f.words > 0 ? static_cast<double>(f.words) : 1.0;
+    std::printf("  %-8s left as written %5.1f%%  marked not found %5.1f%%  given alternatives "
+                "%5.1f%%  changed to one word %5.1f%%\n",
+                mode, 100.0 * f.unchanged / n, 100.0 * f.notFound / n, 100.0 * f.lists / n,
+                100.0 * (f.words - f.unchanged - f.notFound - f.lists) / n);
+}
+
 void MeasureRunningText(vorlen::Engine& engine, int changesShown) {
     const std::string text = bench::ReadFortunes();
     if (text.empty()) {
         std::printf("running text: none (apt-get install fortunes-es)\n");
         return;
     }
-    const std::string converted = vorlen::ConvertText(engine, text).Text;
-    const auto before = CutAtSeparators(text);
-    const auto after = CutAtSeparators(converted);
-    if (before.size() != after.size()) {
-        std::printf("running text: the output does not pair with the input\n");
-        return;
-    }
-    long words = 0;
-    long unchanged = 0;
-    long notFound = 0;
-    long lists = 0;
-    std::map<std::pair<std::string, std::string>, int> changes;
-    for (std::size_t k = 0; k < before.size(); ++k) {
-        if (before[k].find('|') != std::string_view::npos) continue; // a bar in the text itself
-        ++words;
-        if (before[k] == after[k]) {
-            ++unchanged;
-            continue;
-        }
-        if (after[k].starts_with('|'))
-            ++notFound;
-        else if (after[k].find('|') != std::string_view::npos)
-            ++lists;
-        ++changes[{std::string(before[k]), std::string(after[k])}];
-    }
-    const double n = words > 0 ? static_cast<double>(words) : 1.0;
-    std::printf("running text (fortunes-es, %ld words)\n", words);
-    std::printf("  left as written %5.1f%%  marked not found %5.1f%%  given alternatives %5.1f%%  "
-                "changed to one word %5.1f%%\n",
-                100.0 * unchanged / n, 100.0 * notFound / n, 100.0 * lists / n,
-                100.0 * (words - unchanged - notFound - lists) / n);
+    const vorlen::EngineOptions saved = engine.Options;
+    engine.Options.Classic = false;
+    const TextFigures current = MeasureText(engine, text);
+    engine.Options.Classic = true;
+    const TextFigures classic = MeasureText(engine, text);
+    engine.Options = saved;
+    std::printf("running text (fortunes-es, %ld words)\n", current.words);
+    PrintTextFigures("default:", current);
+    PrintTextFigures("classic:", classic);
     std::vector<std::pair<int, std::pair<std::string, std::string>>> ranked;
-    for (const auto& [change, count] : changes)
+    for (const auto& [change, count] : current.changes)
         ranked.emplace_back(count, change);
     std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first > b.first : a.second < b.second;
     });
-    if (changesShown > 0) std::printf("  most frequent changes:\n");
+    if (changesShown > 0) std::printf("  most frequent changes (default):\n");
     for (int k = 0; k < changesShown && k < static_cast<int>(ranked.size()); ++k)
         std::printf("  %6d  %s -> %s\n", ranked[static_cast<std::size_t>(k)].first,
                     ranked[static_cast<std::size_t>(k)].second.first.c_str(),
@@ -180,7 +230,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_quality: cannot load the vocabulary: %s\n", e.what());
         return 2;
     }
-    MeasureMisspellings(engine);
+    CompareMisspellings(engine, "misspellings-dev.tsv", 1);
+    CompareMisspellings(engine, "everyday-slips.tsv", 25);
     MeasureRunningText(engine, changesShown);
     return 0;
 }

@@ -6,6 +6,7 @@
 // bar-framed candidate list that the result rules correct.
 #include "conversion/word_pipeline.h"
 
+#include "conversion/likelihood_order.h"
 #include "conversion/result_text.h"
 #include "phonetics/respell.h"
 #include "variants/enclitics.h"
@@ -215,6 +216,7 @@ void ConvertWord(Engine& engine) {
 
     ReportToList(engine);
     ApplyResultRules(engine);
+    OrderByLikelihood(engine);
 }
 
 } // namespace vorlen

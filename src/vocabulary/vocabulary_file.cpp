@@ -1,6 +1,8 @@
 #include "vocabulary/vocabulary_file.h"
 
 #include "vocabulary/cp1252.h"
+#include "vocabulary/explanations.h"
+#include "vocabulary/word_ranks.h"
 
 #include <algorithm>
 #include <array>
@@ -18,20 +20,6 @@ namespace {
 constexpr std::size_t kLettersAndPairsLines = 28;
 constexpr std::size_t kLinesNeeded = 29;
 constexpr std::size_t kPlainBuilderLines = 30;
-
-std::string ReadWholeFile(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::exists(file, ec)) throw VocabularyError(VocabularyErrorCode::MissingFile, file);
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw VocabularyError(VocabularyErrorCode::Unreadable, file, 0, std::strerror(errno));
-    // In large blocks: the shipped vocabulary is 7 MB.
-    std::string bytes;
-    std::array<char, 1 << 16> block;
-    while (in.read(block.data(), block.size()) || in.gcount() > 0)
-        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) throw VocabularyError(VocabularyErrorCode::Unreadable, file);
-    return bytes;
-}
 
 // Decodes one UTF-8 line, leaving out (and reporting) every bar-delimited
 // piece that holds a character outside Windows-1252.
@@ -80,8 +68,22 @@ void EnsurePlainFile(const VocabularyPaths& paths) {
 
 } // namespace
 
+std::string ReadFileBytes(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) throw VocabularyError(VocabularyErrorCode::MissingFile, file);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw VocabularyError(VocabularyErrorCode::Unreadable, file, 0, std::strerror(errno));
+    // In large blocks: the shipped vocabulary is 7 MB.
+    std::string bytes;
+    std::array<char, 1 << 16> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0)
+        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) throw VocabularyError(VocabularyErrorCode::Unreadable, file);
+    return bytes;
+}
+
 VocabularyText ReadVocabularyText(const fs::path& file) {
-    return ParseVocabularyText(ReadWholeFile(file));
+    return ParseVocabularyText(ReadFileBytes(file));
 }
 
 VocabularyText ParseVocabularyText(std::string_view bytes) {
@@ -224,7 +226,10 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
         file = paths.PlainFile();
     }
     VocabularyText text = ReadChecked(file, kLinesNeeded);
-    engine.Vocabulary = BuildVocabularyStore(text);
+    auto store = BuildVocabularyStore(text);
+    store->Ranks = ReadWordRanksBeside(paths.StartupSource);
+    store->Explanations = ReadExplanationsBeside(paths.StartupSource);
+    engine.Vocabulary = std::move(store);
     return std::move(text.warnings);
 }
 
@@ -245,6 +250,8 @@ std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics)
     store->ReplacementLast = old.ReplacementLast;
     store->ExtraWordLine = old.ExtraWordLine;
     store->EncliticHostLetters = old.EncliticHostLetters;
+    store->Ranks = old.Ranks;
+    store->Explanations = old.Explanations;
     BuildVocabularyIndex(*store);
     engine.Vocabulary = std::move(store);
     engine.IgnoreDiacritics = ignoreDiacritics;
