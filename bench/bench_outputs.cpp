@@ -91,7 +91,8 @@ std::vector<Output> ComputeOutputs(const std::string& fortunes) {
     convert("fortunes-default", EngineWith(loaded, [](auto&) {}));
     std::fprintf(stderr, "  fortunes-default-two-threads\n");
     outputs.push_back(
-        {"fortunes-default-two-threads", vorlen::ConvertTextInParallel(loaded, fortunes, 2).Text});
+        {"fortunes-default-two-threads",
+         vorlen::ConvertTextInParallel(EngineWith(loaded, [](auto&) {}), fortunes, 2).Text});
     convert("fortunes-change", EngineWith(loaded, [](auto& o) { o.ChangeFoundWords = true; }));
     convert("fortunes-no-caps-rule-bar-after-change", EngineWith(loaded, [](auto& o) {
                 o.CapsRule = false;
