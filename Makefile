@@ -86,7 +86,7 @@ bench: install-bench-deps build
 	-$(BUILD_DIR)/bench/bench_outputs
 	$(BUILD_DIR)/bench/bench_speed
 
-quality: build
+quality: install-bench-deps build
 	$(BUILD_DIR)/bench/bench_quality
 
 clean:
