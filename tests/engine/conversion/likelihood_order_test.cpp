@@ -55,6 +55,30 @@ TEST(OrderRunByRank, CommonFirstUnrankedLastSearchOrderAmongEquals) {
     EXPECT_EQ(U(OrderRunByRank(ranks, W("ves||vez"), false)), "ves||vez");
 }
 
+TEST(OrderRunByRank, AnAccentWrittenInIsKeptFirstAMissingOneSaysNothing) {
+    const WordRanks ranks = ParseWordRanks(W("hecho\necho\nechó\ndesprecio\ndespreció\n"));
+    EXPECT_EQ(U(OrderRunByRank(ranks, W("echó|echo|hecho"), false, W("hechó"))), "echó|hecho|echo");
+    EXPECT_EQ(U(OrderRunByRank(ranks, W("desprecio|despreció"), false, W("DESPRESIÓ"))),
+              "despreció|desprecio");
+    // An accent elsewhere in the word is no match.
+    EXPECT_EQ(U(OrderRunByRank(ranks, W("echó|echo|hecho"), false, W("éxo"))), "hecho|echo|echó");
+    EXPECT_EQ(U(OrderRunByRank(ranks, W("echó|echo|hecho"), false, W("hecho"))), "hecho|echo|echó");
+}
+
+TEST(OrderRunByRank, WordsForATypingErrorNearestFirstThenCommonest) {
+    const WordRanks ranks = ParseWordRanks(W("desarrollo\ndesarrolla\ncarrera\n"));
+    const auto typed = Alternatives::OneTypingError;
+    EXPECT_EQ(U(OrderRunByRank(ranks, W("desarrollo|desarrolla|desabolla"), false, W("desarolla"),
+                               typed)),
+              "desarrolla|desabolla|desarrollo");
+    // A swap of neighbours is one error, as a letter left out is.
+    EXPECT_EQ(U(OrderRunByRank(ranks, W("carero|carera|carrera"), false, W("Carerra"), typed)),
+              "carrera|carera|carero");
+    // Sound-alike spellings are all equally near: commonest first.
+    EXPECT_EQ(U(OrderRunByRank(ranks, W("desarrollo|desarrolla"), false, W("desarolla"))),
+              "desarrollo|desarrolla");
+}
+
 TEST(OrderByLikelihood, ListsReorderedOnlyOutsideClassicMode) {
     Engine engine = RankedEngine({"casa", "caza", "tubo", "tuvo"}, "tuvo\ncaza\n");
     EXPECT_EQ(Shown(engine, "kasa"), "caza|casa");
