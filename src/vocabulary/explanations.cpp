@@ -7,13 +7,16 @@
 
 namespace vorlen {
 
-WordExplanations ParseExplanations(std::string_view bytes) {
-    WordExplanations explanations;
+std::shared_ptr<const WordExplanations> ParseExplanations(std::string bytes) {
+    auto explanations = std::make_shared<WordExplanations>();
+    explanations->Text = std::move(bytes);
+    const std::string_view text = explanations->Text;
+    explanations->ByWord.reserve(text.size() / 24);
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
         start = end + 1;
         if (line.ends_with('\r')) line.remove_suffix(1);
         const auto tab1 = line.find('\t');
@@ -23,7 +26,7 @@ WordExplanations ParseExplanations(std::string_view bytes) {
         explanation.Entries =
             line.substr(tab1 + 1, tab2 == line.npos ? line.npos : tab2 - tab1 - 1);
         if (tab2 != std::string_view::npos) explanation.Synonyms = line.substr(tab2 + 1);
-        explanations.ByWord.try_emplace(ToLower(line.substr(0, tab1)), std::move(explanation));
+        explanations->ByWord.try_emplace(line.substr(0, tab1), explanation);
     }
     return explanations;
 }
@@ -33,7 +36,7 @@ ReadExplanationsBeside(const std::filesystem::path& vocabularyFile) {
     const auto file = vocabularyFile.parent_path() / kExplanationsFileName;
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) return nullptr;
-    return std::make_shared<const WordExplanations>(ParseExplanations(ReadFileBytes(file)));
+    return ParseExplanations(ReadFileBytes(file));
 }
 
 } // namespace vorlen

@@ -18,16 +18,23 @@ namespace vorlen {
 inline constexpr std::string_view kExplanationsFileName = "explanations.txt";
 
 struct WordExplanation {
-    std::string Entries;  // "casa,casar": the entries the word is a form of
-    std::string Synonyms; // "tiempo|ocasión|turno"
+    std::string_view Entries;  // "casa,casar": the entries the word is a form of
+    std::string_view Synonyms; // "tiempo|ocasión|turno"
 };
 
+// Views into the file's text, kept with them: no allocation per word at
+// start-up. Built once, never copied.
 struct WordExplanations {
-    std::unordered_map<std::string, WordExplanation> ByWord; // lower-case word
+    WordExplanations() = default;
+    WordExplanations(const WordExplanations&) = delete;
+    WordExplanations& operator=(const WordExplanations&) = delete;
+
+    std::string Text;
+    std::unordered_map<std::string_view, WordExplanation> ByWord; // lower-case word
 };
 
 // Lines without a tab are passed over; a word listed twice keeps its first line.
-WordExplanations ParseExplanations(std::string_view bytes);
+std::shared_ptr<const WordExplanations> ParseExplanations(std::string bytes);
 // The explanations file beside a vocabulary file (nullptr when there is none);
 // throws VocabularyError when it exists but cannot be read.
 std::shared_ptr<const WordExplanations>

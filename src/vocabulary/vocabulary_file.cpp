@@ -21,6 +21,20 @@ constexpr std::size_t kLettersAndPairsLines = 28;
 constexpr std::size_t kLinesNeeded = 29;
 constexpr std::size_t kPlainBuilderLines = 30;
 
+std::string ReadWholeFile(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) throw VocabularyError(VocabularyErrorCode::MissingFile, file);
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw VocabularyError(VocabularyErrorCode::Unreadable, file, 0, std::strerror(errno));
+    // In large blocks: the shipped vocabulary is 7 MB.
+    std::string bytes;
+    std::array<char, 1 << 16> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0)
+        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) throw VocabularyError(VocabularyErrorCode::Unreadable, file);
+    return bytes;
+}
+
 // Decodes one UTF-8 line, leaving out (and reporting) every bar-delimited
 // piece that holds a character outside Windows-1252.
 std::string DecodeUtf8Line(std::string_view line, std::size_t lineNumber,
@@ -86,14 +100,16 @@ void EnsurePlainFile(const VocabularyPaths& paths) {
 
 } // namespace
 
-auto store = BuildVocabularyStore(text);
-store->Ranks = std::move(ranks);
-store->Explanations = std::move(explanations);
-engine.Vocabulary = std::move(store);
+std::string ReadFileBytes(const fs::path& file) {
+    return ReadWholeFile(file);
+}
+
+VocabularyText ReadCheckedVocabulary(const fs::path& file) {
+    return ReadChecked(file, kLinesNeeded);
 }
 
 VocabularyText ReadVocabularyText(const fs::path& file) {
-    return ParseVocabularyText(ReadFileBytes(file));
+    return ParseVocabularyText(ReadWholeFile(file));
 }
 
 VocabularyText ParseVocabularyText(std::string_view bytes) {

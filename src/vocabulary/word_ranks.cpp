@@ -18,21 +18,28 @@ std::string PlainLowerWord(std::string_view word) {
     return plain;
 }
 
-WordRanks ParseWordRanks(std::string_view bytes) {
-    WordRanks ranks;
+std::shared_ptr<const WordRanks> ParseWordRanks(std::string bytes) {
+    auto ranks = std::make_shared<WordRanks>();
+    ToLowerInPlace(bytes);
+    ranks->Text = std::move(bytes);
+    ranks->PlainText = PlainLowerWord(ranks->Text);
+    const std::string_view text = ranks->Text;
+    const std::string_view plain = ranks->PlainText;
+    ranks->ByWord.reserve(text.size() / 8);
+    ranks->ByPlainWord.reserve(text.size() / 8);
     std::int32_t rank = 0;
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
-        if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::size_t length = end - start;
+        if (length > 0 && text[end - 1] == '\r') --length;
+        const std::size_t at = start;
         start = end + 1;
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (line.empty()) continue;
-        const std::string word = ToLower(line);
-        if (!ranks.ByWord.try_emplace(word, rank + 1).second) continue;
+        if (length == 0) continue;
+        if (!ranks->ByWord.try_emplace(text.substr(at, length), rank + 1).second) continue;
         ++rank;
-        ranks.ByPlainWord.try_emplace(PlainLowerWord(word), rank);
+        ranks->ByPlainWord.try_emplace(plain.substr(at, length), rank);
     }
     return ranks;
 }
@@ -41,7 +48,7 @@ std::shared_ptr<const WordRanks> ReadWordRanksBeside(const std::filesystem::path
     const auto file = vocabularyFile.parent_path() / kWordRanksFileName;
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) return nullptr;
-    return std::make_shared<const WordRanks>(ParseWordRanks(ReadFileBytes(file)));
+    return ParseWordRanks(ReadFileBytes(file));
 }
 
 std::int32_t RankOf(const WordRanks& ranks, std::string_view word, bool ignoreDiacritics) {

@@ -15,19 +15,27 @@ namespace vorlen {
 
 inline constexpr std::string_view kWordRanksFileName = "word-ranks.txt";
 
+// The tables hold views into the file's text, kept with them, so that the
+// start-up costs no allocation per word; built once, never copied.
 struct WordRanks {
+    WordRanks() = default;
+    WordRanks(const WordRanks&) = delete;
+    WordRanks& operator=(const WordRanks&) = delete;
+
+    std::string Text;      // the file, lower-cased
+    std::string PlainText; // the same with á é í ó ú ü ñ made plain
     // Lower-case word -> rank, 1 for the commonest.
-    std::unordered_map<std::string, std::int32_t> ByWord;
-    // The same with á é í ó ú ü ñ made plain, keeping the best rank of the
-    // words that fold together: the ranks when diacritics are ignored.
-    std::unordered_map<std::string, std::int32_t> ByPlainWord;
+    std::unordered_map<std::string_view, std::int32_t> ByWord;
+    // The same made plain, keeping the best rank of the words that fold
+    // together: the ranks when diacritics are ignored.
+    std::unordered_map<std::string_view, std::int32_t> ByPlainWord;
 };
 
 inline constexpr std::int32_t kUnrankedWord = INT32_MAX;
 
 // The ranks from the file's bytes. Blank lines are passed over; a word listed
 // twice keeps its first rank.
-WordRanks ParseWordRanks(std::string_view bytes);
+std::shared_ptr<const WordRanks> ParseWordRanks(std::string bytes);
 // The ranks file beside a vocabulary file (nullptr when there is none);
 // throws VocabularyError when it exists but cannot be read.
 std::shared_ptr<const WordRanks> ReadWordRanksBeside(const std::filesystem::path& vocabularyFile);

@@ -19,8 +19,7 @@ using test::W;
 // The engine of MakeEngine (its store not yet shared) given these ranks.
 Engine RankedEngine(std::initializer_list<std::string_view> words, const std::string& ranks) {
     Engine engine = MakeEngine(words);
-    std::const_pointer_cast<VocabularyStore>(engine.Vocabulary)->Ranks =
-        std::make_shared<const WordRanks>(ParseWordRanks(W(ranks)));
+    std::const_pointer_cast<VocabularyStore>(engine.Vocabulary)->Ranks = ParseWordRanks(W(ranks));
     engine.Options.Classic = false;
     return engine;
 }
@@ -35,7 +34,8 @@ std::string Shown(Engine& engine, const std::string& word) {
 }
 
 TEST(WordRanks, FileLinesBecomeRanksInAnyCasing) {
-    const WordRanks ranks = ParseWordRanks(W("vez\r\n\r\nVes\r\nvez\r\nestá\r\nesta\n"));
+    const auto owner = ParseWordRanks(W("vez\r\n\r\nVes\r\nvez\r\nestá\r\nesta\n"));
+    const WordRanks& ranks = *owner;
     EXPECT_EQ(RankOf(ranks, W("vez"), false), 1);
     EXPECT_EQ(RankOf(ranks, W("VES"), false), 2);  // blank line and casing do not count
     EXPECT_EQ(RankOf(ranks, W("está"), false), 3); // the repeated vez took no rank
@@ -47,7 +47,8 @@ TEST(WordRanks, FileLinesBecomeRanksInAnyCasing) {
 }
 
 TEST(OrderRunByRank, CommonFirstUnrankedLastSearchOrderAmongEquals) {
-    const WordRanks ranks = ParseWordRanks(W("vez\nves\ncasa\n"));
+    const auto owner = ParseWordRanks(W("vez\nves\ncasa\n"));
+    const WordRanks& ranks = *owner;
     EXPECT_EQ(U(OrderRunByRank(ranks, W("bes|ves|vez"), false)), "vez|ves|bes");
     EXPECT_EQ(U(OrderRunByRank(ranks, W("Bez|Bes|Ves|Vez"), false)), "Vez|Ves|Bez|Bes");
     EXPECT_EQ(U(OrderRunByRank(ranks, W("vez"), false)), "vez");
@@ -56,7 +57,8 @@ TEST(OrderRunByRank, CommonFirstUnrankedLastSearchOrderAmongEquals) {
 }
 
 TEST(OrderRunByRank, AnAccentWrittenInIsKeptFirstAMissingOneSaysNothing) {
-    const WordRanks ranks = ParseWordRanks(W("hecho\necho\nechó\ndesprecio\ndespreció\n"));
+    const auto owner = ParseWordRanks(W("hecho\necho\nechó\ndesprecio\ndespreció\n"));
+    const WordRanks& ranks = *owner;
     EXPECT_EQ(U(OrderRunByRank(ranks, W("echó|echo|hecho"), false, W("hechó"))), "echó|hecho|echo");
     EXPECT_EQ(U(OrderRunByRank(ranks, W("desprecio|despreció"), false, W("DESPRESIÓ"))),
               "despreció|desprecio");
@@ -66,7 +68,8 @@ TEST(OrderRunByRank, AnAccentWrittenInIsKeptFirstAMissingOneSaysNothing) {
 }
 
 TEST(OrderRunByRank, WordsForATypingErrorNearestFirstThenCommonest) {
-    const WordRanks ranks = ParseWordRanks(W("desarrollo\ndesarrolla\ncarrera\n"));
+    const auto owner = ParseWordRanks(W("desarrollo\ndesarrolla\ncarrera\n"));
+    const WordRanks& ranks = *owner;
     const auto typed = Alternatives::OneTypingError;
     EXPECT_EQ(U(OrderRunByRank(ranks, W("desarrollo|desarrolla|desabolla"), false, W("desarolla"),
                                typed)),

@@ -17,7 +17,7 @@ using test::W;
 Engine EngineExplaining(const std::string& lines) {
     Engine engine = MakeEngine({"casa"});
     std::const_pointer_cast<VocabularyStore>(engine.Vocabulary)->Explanations =
-        std::make_shared<const WordExplanations>(ParseExplanations(W(lines)));
+        ParseExplanations(W(lines));
     return engine;
 }
 
