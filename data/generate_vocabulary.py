@@ -492,7 +492,7 @@ def sound_alikes(cli: str, vocabulary: Path, words: set[str]) -> set[str]:
     be found as written when someone misspells the common word, which then
     is no longer offered. Measured on the benchmark's misspellings these were
     the only losses of the added list; words that sound like nothing there
-    (dermatología, psicodélico, omnívoro) are the ones worth adding."""
+    (dermatología, omnívoro) are the ones worth adding."""
     ordered = sorted(words)
     found: set[str] = set()
     with tempfile.TemporaryDirectory(prefix="vorlen-sound-alikes-") as tmp:
