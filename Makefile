@@ -111,7 +111,7 @@ bench: install-bench-deps build
 	python3 bench/bench_server_load.py $(BUILD_DIR)/src/server/vorlen-server
 	$(BUILD_DIR)/bench/bench_context
 
-quality: build
+quality: install-bench-deps build
 	$(BUILD_DIR)/bench/bench_quality
 
 clean:

@@ -109,10 +109,11 @@ struct Misspelling {
     std::string Kind;
 };
 
-// bench/data/misspellings-dev.tsv: misspelled, standard spelling, kind.
-inline std::vector<Misspelling> ReadMisspellings() {
+// bench/data/misspellings-dev.tsv (or another file of bench/data in its
+// format): misspelled, standard spelling, kind.
+inline std::vector<Misspelling> ReadMisspellings(const char* fileName = "misspellings-dev.tsv") {
     std::vector<Misspelling> list;
-    std::istringstream lines(ReadFile(fs::path(VORLEN_BENCH_DATA_DIR) / "misspellings-dev.tsv"));
+    std::istringstream lines(ReadFile(fs::path(VORLEN_BENCH_DATA_DIR) / fileName));
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line[0] == '#') continue;
         if (line.back() == '\r') line.pop_back();

@@ -397,7 +397,14 @@ def expand(unmunch: str, aff_lines: list[str], entries: list[str], work: Path) -
 
 
 def all_forms(unmunch: str, aff_lines: list[str], dic_lines: list[str], work: Path) -> set[str]:
-    """The dictionary's forms without the enclitic and voseo-only ones.
+    return forms_and_removed(unmunch, aff_lines, dic_lines, work)[0]
+
+
+def forms_and_removed(
+    unmunch: str, aff_lines: list[str], dic_lines: list[str], work: Path
+) -> tuple[set[str], set[str]]:
+    """The dictionary's forms without the enclitic and voseo-only ones, and
+    the forms left out (those only the removed rules build).
 
     The word list also carries some of these forms as bare entries, beside
     the verb whose flags build them: dímelo and hazlo next to decir/X...Ï and
@@ -426,7 +433,89 @@ def all_forms(unmunch: str, aff_lines: list[str], dic_lines: list[str], work: Pa
         unmunch, latin1_aff(aff_lines, classes, analysis.ar_voseo_only()), flagged, work
     )
     removed = with_removed - kept
-    return kept | {word for word in bare if word not in removed}
+    return kept | {word for word in bare if word not in removed}, removed
+
+
+# ---------------------------------------------------------------------------
+# Words from a plain word list
+
+
+ATTACHED_PRONOUNS = ("me", "te", "se", "nos", "os", "lo", "la", "le", "los", "las", "les")
+STRESS_PLAIN = str.maketrans("áéíóú", "aeiou")
+
+
+def read_word_list(path: Path) -> list[str]:
+    return [w.strip() for w in path.read_text(encoding="utf-8").splitlines() if w.strip()]
+
+
+def added_words(
+    words: list[str], forms: set[str], removed: set[str], left_out: set[str]
+) -> set[str]:
+    """The words of a plain word list (Debian's wspanish) that the dictionary
+    lacks, in any casing, kept to what the vocabulary may hold: not a form
+    the affix analysis leaves out on purpose (enclitic and voseo-only forms),
+    not a verb form with attached pronouns whose verb form is already there
+    (traslucirse: trasluci + se, with or without its written accent), and not
+    one of `left_out` (the words the quality benchmark showed harmful, listed
+    in data/added-words-left-out.txt with the reason)."""
+    lower = {w.lower() for w in forms}
+    plain = {w.translate(STRESS_PLAIN) for w in lower}
+    added = set()
+    for word in words:
+        if not set(word) <= LETTERS or word.lower() in lower or word in removed:
+            continue
+        if word in left_out or word.lower() in left_out or with_pronouns(word, plain):
+            continue
+        added.add(word)
+    return added
+
+
+def with_pronouns(word: str, plain_forms: set[str]) -> bool:
+    """True when the word is a form of the vocabulary with one or two attached
+    pronouns (dámelo: da + me + lo; traslucirse: traslucir + se), compared
+    without written accents, which the pronouns move."""
+    for first in ATTACHED_PRONOUNS:
+        for second in ("",) + ATTACHED_PRONOUNS:
+            tail = first + second
+            host = word[: -len(tail)]
+            if word.endswith(tail) and len(host) >= 2 and host.translate(STRESS_PLAIN) in plain_forms:
+                return True
+    return False
+
+
+def sound_alikes(cli: str, vocabulary: Path, words: set[str]) -> set[str]:
+    """The words for which the engine's sound-alike search (vorlen-cli
+    respell, original rules) finds some spelling in `vocabulary`.
+
+    An added word that sounds like a word already there (acia like hacia,
+    biben like viven, carcaza like carcasa: old or variant spellings) would
+    be found as written when someone misspells the common word, which then
+    is no longer offered. Measured on the benchmark's misspellings these were
+    the only losses of the added list; words that sound like nothing there
+    (dermatología, omnívoro) are the ones worth adding."""
+    ordered = sorted(words)
+    found: set[str] = set()
+    with tempfile.TemporaryDirectory(prefix="vorlen-sound-alikes-") as tmp:
+        for start in range(0, len(ordered), 2000):
+            batch = ordered[start:start + 2000]
+            result = subprocess.run(
+                [cli, "--classic", "--vocabulary", str(vocabulary), "--data-dir", tmp,
+                 "respell", *batch], capture_output=True, check=True)
+            lines = result.stdout.decode("utf-8").split("\n")
+            found.update(w for w, line in zip(batch, lines) if line.strip())
+    return found
+
+
+def read_left_out(path: Path | None) -> set[str]:
+    """One word a line; text after # is a comment."""
+    if path is None or not path.exists():
+        return set()
+    words = set()
+    for line in path.read_text(encoding="utf-8").splitlines():
+        word = line.split("#", 1)[0].strip()
+        if word:
+            words.add(word)
+    return words
 
 
 # ---------------------------------------------------------------------------
@@ -552,6 +641,21 @@ def main(argv: list[str] | None = None) -> int:
         help="path of vorlen-extra-words; without it line 29 is left empty",
     )
     parser.add_argument("--show-rules", action="store_true", help="list the rules left out")
+    parser.add_argument(
+        "--added-words",
+        type=Path,
+        help="a word list (Debian wspanish: /usr/share/dict/spanish) whose missing words are added",
+    )
+    parser.add_argument(
+        "--sound-alike-tool",
+        help="path of vorlen-cli: added words that sound like a word already there are left out",
+    )
+    parser.add_argument(
+        "--left-out",
+        type=Path,
+        default=Path(__file__).resolve().parent / "added-words-left-out.txt",
+        help="words of the added list never added",
+    )
     args = parser.parse_args(argv)
 
     aff_lines = args.aff.read_text(encoding="utf-8").splitlines()
@@ -562,8 +666,16 @@ def main(argv: list[str] | None = None) -> int:
 
     with tempfile.TemporaryDirectory(prefix="vorlen-vocabulary-") as tmp:
         work = Path(tmp)
-        forms = all_forms(args.unmunch, aff_lines, dic_lines, work)
-        lines = build_lines(forms)
+        forms, removed = forms_and_removed(args.unmunch, aff_lines, dic_lines, work)
+        added: set[str] = set()
+        if args.added_words:
+            added = added_words(
+                read_word_list(args.added_words), forms, removed, read_left_out(args.left_out)
+            )
+        if added and args.sound_alike_tool:
+            args.output.write_bytes(render(build_lines(forms), []))
+            added -= sound_alikes(args.sound_alike_tool, args.output, added)
+        lines = build_lines(forms | added)
         args.output.write_bytes(render(lines, []))
         extra: list[str] = []
         if args.extra_words_tool:
@@ -571,7 +683,10 @@ def main(argv: list[str] | None = None) -> int:
             args.output.write_bytes(render(lines, extra))
 
     total = sum(len(words) for words in lines)
-    print(f"hunspell-es {dictionary_version()}: {total} words, {len(extra)} extra words")
+    print(
+        f"hunspell-es {dictionary_version()}: {total} words ({len(added)} from the added list), "
+        f"{len(extra)} extra words"
+    )
     for index, words in enumerate(lines):
         letter = "ñ" if index == 26 else chr(ord("a") + index)
         print(f"  {letter}: {len(words)}")

@@ -20,6 +20,7 @@ int RunCandidates(Engine& engine, const Words& words, std::ostream& out);
 int RunWord(Engine& engine, const Words& words, std::ostream& out);
 int RunEnclitics(Engine& engine, const Words& words, std::ostream& out);
 int RunSimilar(Engine& engine, const Words& words, std::ostream& out);
+int RunExplain(Engine& engine, const Words& words, std::ostream& out);
 
 // Converts a file (or standard input when `file` is empty) to `out`: UTF-8
 // text stays UTF-8, anything else is read and written as Windows-1252.

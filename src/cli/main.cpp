@@ -21,6 +21,7 @@ constexpr std::string_view kUsage = R"(Usage:
   vorlen-cli [OPTIONS] candidates WORD...  every spelling the sound-alike search builds, in order
   vorlen-cli [OPTIONS] enclitics WORD...   Y or N, and the verb form left without attached pronouns
   vorlen-cli [OPTIONS] similar WORD...     vocabulary words one typing error away
+  vorlen-cli [OPTIONS] explain WORD...     what each word is: the entry it is a form of, synonyms
 
 Options:
   --vocabulary PATH     the vocabulary to start from (default: spanall.txt in the working
@@ -51,8 +52,8 @@ struct Arguments {
 enum class Parse { Ok, Help, Error };
 
 Parse ParseArguments(int argc, char** argv, Arguments& args) {
-    static const std::vector<std::string_view> commands = {"word",       "inflect",   "respell",
-                                                           "candidates", "enclitics", "similar"};
+    static const std::vector<std::string_view> commands = {
+        "word", "inflect", "respell", "candidates", "enclitics", "similar", "explain"};
     bool optionsDone = false;
     for (int k = 1; k < argc; ++k) {
         const std::string_view arg = argv[k];
@@ -175,6 +176,8 @@ int main(int argc, char** argv) {
         status = cli::RunEnclitics(engine, words, std::cout);
     else if (c == "similar")
         status = cli::RunSimilar(engine, words, std::cout);
+    else if (c == "explain")
+        status = cli::RunExplain(engine, words, std::cout);
     std::cout.flush();
     return status;
 }

@@ -7,6 +7,7 @@
 #include "conversion/word_pipeline.h"
 
 #include "conversion/pronoun_accents.h"
+#include "conversion/likelihood_order.h"
 #include "conversion/result_text.h"
 #include "phonetics/respell.h"
 #include "variants/enclitics.h"
@@ -261,6 +262,7 @@ void ConvertWord(Engine& engine) {
     ReportToList(engine);
     ApplyResultRules(engine);
     if (!engine.Options.Classic) DropRepeatedAlternatives(engine.WordResult);
+    OrderByLikelihood(engine);
 }
 
 } // namespace vorlen

@@ -29,6 +29,9 @@ inline constexpr std::string_view kLetterSet =
 inline constexpr int kVocabularyLineCount = 27; // a..z, then ñ
 inline constexpr int kMaxReplacementPairs = 1001;
 
+struct WordRanks;        // vocabulary/word_ranks.h
+struct WordExplanations; // explain/explanations.h
+
 // The vocabulary in memory: the 27 letter lines as read, plus tables over them
 // (vocabulary/entry_index.h): an index from each whole entry to its 1-based
 // position (the first occurrence), so that a lookup costs one hash probe
@@ -54,6 +57,9 @@ struct VocabularyStore {
     std::string EncliticHostLetters;
     EntryIndex Entries;
     EntryShapes Shapes;
+    // Read with the vocabulary from the files beside it; null when absent.
+    std::shared_ptr<const WordRanks> Ranks;
+    std::shared_ptr<const WordExplanations> Explanations;
 };
 
 // Where the vocabulary comes from and where its working copies live.

@@ -1,6 +1,8 @@
 #include "vocabulary/vocabulary_file.h"
 
 #include "vocabulary/cp1252.h"
+#include "vocabulary/explanations.h"
+#include "vocabulary/word_ranks.h"
 
 #include <algorithm>
 #include <array>
@@ -97,6 +99,10 @@ void EnsurePlainFile(const VocabularyPaths& paths) {
 }
 
 } // namespace
+
+std::string ReadFileBytes(const fs::path& file) {
+    return ReadWholeFile(file);
+}
 
 VocabularyText ReadCheckedVocabulary(const fs::path& file) {
     return ReadChecked(file, kLinesNeeded);
@@ -252,6 +258,8 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
     // Read and checked before it is copied, so a broken source never replaces
     // the working copy.
     VocabularyText text = ReadChecked(paths.StartupSource, kLinesNeeded);
+    auto ranks = ReadWordRanksBeside(paths.StartupSource);
+    auto explanations = ReadExplanationsBeside(paths.StartupSource);
     if (!fs::equivalent(paths.StartupSource, paths.MainFile(), ec)) {
         // Copy through a temporary file so a failed copy never leaves a
         // truncated vocabulary behind.
@@ -270,7 +278,10 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
         text = ReadChecked(paths.PlainFile(), kLinesNeeded);
         text.warnings = std::move(warnings);
     }
-    engine.Vocabulary = BuildVocabularyStore(text);
+    auto store = BuildVocabularyStore(text);
+    store->Ranks = std::move(ranks);
+    store->Explanations = std::move(explanations);
+    engine.Vocabulary = std::move(store);
     return std::move(text.warnings);
 }
 
@@ -291,6 +302,8 @@ std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics)
     store->ReplacementLast = old.ReplacementLast;
     store->ExtraWordLine = old.ExtraWordLine;
     store->EncliticHostLetters = old.EncliticHostLetters;
+    store->Ranks = old.Ranks;
+    store->Explanations = old.Explanations;
     BuildVocabularyIndex(*store);
     engine.Vocabulary = std::move(store);
     engine.IgnoreDiacritics = ignoreDiacritics;

@@ -23,6 +23,9 @@ struct VocabularyText {
     std::vector<std::string> warnings; // UTF-8, one per word left out
 };
 
+// The whole file; throws VocabularyError when it is missing or unreadable.
+std::string ReadFileBytes(const std::filesystem::path& file);
+
 // Throws VocabularyError when the file is missing or unreadable.
 VocabularyText ReadVocabularyText(const std::filesystem::path& file);
 // The same, refusing a file with too few lines or that is plainly not a
