@@ -22,13 +22,14 @@ int main(int argc, char** argv) {
     paths.DataDirectory = data.path().toStdString();
     if (argc > 2) paths.Vocabulary = argv[2];
 
-    vorlen::ui::MainWindow window(std::make_unique<vorlen::test::ScriptedDialogs>());
-    if (!window.Form_Load(paths)) return 1;
-    window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
+    vorlen::ui::MainWindow window(std::make_unique<vorlen::test::ScriptedDialogs>(),
+                                  data.filePath(QStringLiteral("settings.ini")));
+    if (!window.start(paths)) return 1;
+    window.findChild<QPlainTextEdit*>(QStringLiteral("inputBox"))
         ->setPlainText(QStringLiteral("aber si yano ay ves. Kiero ke me digas si bas a benir "
                                       "mañana\no si te kedas en kasa. Nesesito la kompiutadora "
                                       "del maistro."));
-    window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+    window.findChild<QAbstractButton*>(QStringLiteral("convertButton"))->click();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "vorlen-screenshot: cannot write %s\n", argv[1]);
         return 1;

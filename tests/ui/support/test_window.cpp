@@ -39,8 +39,8 @@ TestWindow::TestWindow() {
                      u"mundo"_s, u"llano"_s, u"perro"_s, u"gato"_s, u"jardín"_s});
     auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs_ = dialogs.get();
-    window_ = std::make_unique<ui::MainWindow>(std::move(dialogs));
-    window_->Form_Load(Paths());
+    window_ = std::make_unique<ui::MainWindow>(std::move(dialogs), SettingsFile());
+    window_->start(Paths());
 }
 
 TestWindow::~TestWindow() = default;
@@ -70,8 +70,8 @@ void TestWindow::Trigger(const char* menuItem) {
 }
 
 void TestWindow::Convert(const QString& text) {
-    Text1()->setPlainText(text);
-    Click("Command1");
+    InputBox()->setPlainText(text);
+    Click("convertButton");
 }
 
 QString TestWindow::Reference(const QString& input) {

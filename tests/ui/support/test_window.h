@@ -25,17 +25,19 @@ class TestWindow {
     ScriptedDialogs& dialogs() { return *dialogs_; }
     PathOptions Paths() const;
     QString FilePath(const QString& name) const { return dir_.filePath(name); }
+    // What the window remembers between runs, kept in the temporary directory.
+    QString SettingsFile() const { return dir_.filePath(u"settings.ini"_s); }
 
     template <typename Control>
     Control* Get(const char* name) {
         return window_->findChild<Control*>(QString::fromLatin1(name));
     }
-    QPlainTextEdit* Text1() { return Get<QPlainTextEdit>("Text1"); }
-    QPlainTextEdit* Text2() { return Get<QPlainTextEdit>("Text2"); }
+    QPlainTextEdit* InputBox() { return Get<QPlainTextEdit>("inputBox"); }
+    QPlainTextEdit* OutputBox() { return Get<QPlainTextEdit>("outputBox"); }
     void Click(const char* control);
     void Click(const QStringList& controls);
     void Trigger(const char* menuItem);
-    // Text1 holds `text`, then Convert is clicked.
+    // inputBox holds `text`, then Convert is clicked.
     void Convert(const QString& text);
     // What the engine alone makes of `input` with the window's options, or
     // with `options`.
