@@ -89,6 +89,11 @@ class MainWindow : public QMainWindow {
     SaveOutcome saveAs();
     void exitProgram();
 
+  Q_SIGNALS:
+    // Each announcement sent to screen readers (the end of a conversion, the
+    // marked word reached from the keyboard, the alternative highlighted).
+    void announced(const QString& text);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -130,25 +130,33 @@ void MainWindow::openAlternativesMenu(const QPoint& viewportPosition, bool fromK
     const std::optional<MarkAtCaret> mark = FindMarkAt(BoxText(outputBox), caret);
     std::unique_ptr<QMenu> menu(outputBox->createStandardContextMenu());
     menu->setObjectName(QStringLiteral("alternativesMenu"));
-    QList<QAction*> choices;
-    QAction* ignore = nullptr;
     if (mark && !converting_) {
+        // Connected rather than read from exec(), so that an entry triggered
+        // another way (a screen reader's press) chooses as well.
         QAction* first = menu->actions().value(0);
+        QList<QAction*> choices;
         if (mark->run.mark != BarMark::NotFound) {
             for (const MarkedWord& word : mark->words) {
                 auto* choice = new QAction(
                     AlternativeEntry(word.text, ExplainAlternative(*engine_, word.text, english())),
                     menu.get());
                 choice->setObjectName(QStringLiteral("alternative%1").arg(choices.size() + 1));
+                // As a click on the word's first letter.
+                connect(choice, &QAction::triggered, this, [this, caret = word.start + 1] {
+                    std::string text = BoxText(outputBox).toStdString();
+                    if (ChooseAlternative(text, static_cast<int>(caret)))
+                        settleText(QString::fromStdString(text));
+                });
                 menu->insertAction(first, choice);
                 choices.append(choice);
             }
         }
-        ignore = new QAction(IgnoreCaption(english()), menu.get());
+        auto* ignore = new QAction(IgnoreCaption(english()), menu.get());
         ignore->setObjectName(QStringLiteral("ignoreAction"));
+        connect(ignore, &QAction::triggered, this, [this, found = *mark] { ignoreMark(found); });
         menu->insertAction(first, ignore);
         menu->insertSeparator(first);
-        connect(menu.get(), &QMenu::hovered, this, [this, &choices](QAction* action) {
+        connect(menu.get(), &QMenu::hovered, this, [this, choices](QAction* action) {
             const auto index = choices.indexOf(action);
             if (index >= 0)
                 announce(AlternativeAnnouncement(action->text(), static_cast<int>(index + 1),
@@ -156,17 +164,7 @@ void MainWindow::openAlternativesMenu(const QPoint& viewportPosition, bool fromK
         });
         if (fromKeyboard) menu->setActiveAction(choices.isEmpty() ? ignore : choices.front());
     }
-    QAction* picked = menu->exec(outputBox->viewport()->mapToGlobal(viewportPosition));
-    if (picked == nullptr || !mark) return;
-    if (picked == ignore) {
-        ignoreMark(*mark);
-    } else if (const auto index = choices.indexOf(picked); index >= 0) {
-        // As a click on the word's first letter.
-        std::string text = BoxText(outputBox).toStdString();
-        const auto word = mark->words[index];
-        if (ChooseAlternative(text, static_cast<int>(word.start + 1)))
-            settleText(QString::fromStdString(text));
-    }
+    menu->exec(outputBox->viewport()->mapToGlobal(viewportPosition));
 }
 
 // "Ignore": the bars go and the word stays as the user wrote it; a list that
@@ -233,6 +231,7 @@ void MainWindow::announce(const QString& text) {
     announcement_->setAccessibleName(text);
     QAccessibleEvent changed(announcement_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    Q_EMIT announced(text);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -31,7 +31,8 @@ void WriteVocabulary(const QString& path, const QStringList& words) {
 
 } // namespace
 
-TestWindow::TestWindow() {
+TestWindow::TestWindow(const QString& settingsFile)
+    : settingsFile_(settingsFile.isEmpty() ? dir_.filePath(u"settings.ini"_s) : settingsFile) {
     WriteVocabulary(dir_.filePath(u"spanall.txt"_s),
                     {u"casa"_s,  u"vez"_s,   u"ves"_s,   u"ya"_s,   u"hay"_s,   u"ay"_s,
                      u"si"_s,    u"sí"_s,    u"haber"_s, u"a"_s,    u"ver"_s,   u"año"_s,
@@ -103,14 +104,17 @@ void TypeText(QWidget* widget, const QString& text) {
     }
 }
 
-void ClickCharacter(QPlainTextEdit* box, int index) {
+QPoint CharacterPoint(QPlainTextEdit* box, int index) {
     QTextCursor cursor(box->document());
     cursor.setPosition(index);
     const QRect before = box->cursorRect(cursor);
     cursor.setPosition(index + 1);
     const QRect after = box->cursorRect(cursor);
-    const QPoint middle((before.center().x() + after.center().x()) / 2, before.center().y());
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
+    return {(before.center().x() + after.center().x()) / 2, before.center().y()};
+}
+
+void ClickCharacter(QPlainTextEdit* box, int index) {
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, CharacterPoint(box, index));
 }
 
 QByteArray ReadBytes(const QString& path) {

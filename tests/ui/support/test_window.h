@@ -18,7 +18,9 @@ using namespace Qt::Literals::StringLiterals;
 
 class TestWindow {
   public:
-    TestWindow();
+    // `settingsFile`: what the window remembers between runs; empty for a
+    // fresh file in the window's temporary directory.
+    explicit TestWindow(const QString& settingsFile = {});
     ~TestWindow();
 
     ui::MainWindow& window() { return *window_; }
@@ -26,7 +28,7 @@ class TestWindow {
     PathOptions Paths() const;
     QString FilePath(const QString& name) const { return dir_.filePath(name); }
     // What the window remembers between runs, kept in the temporary directory.
-    QString SettingsFile() const { return dir_.filePath(u"settings.ini"_s); }
+    QString SettingsFile() const { return settingsFile_; }
 
     template <typename Control>
     Control* Get(const char* name) {
@@ -46,6 +48,7 @@ class TestWindow {
 
   private:
     QTemporaryDir dir_;
+    QString settingsFile_;
     ScriptedDialogs* dialogs_ = nullptr; // owned by the window
     std::unique_ptr<ui::MainWindow> window_;
 };
@@ -53,6 +56,9 @@ class TestWindow {
 // Key presses and releases for each character, sent as QKeyEvents (Spanish
 // letters included; "\n" is the Enter key, "\b" Backspace).
 void TypeText(QWidget* widget, const QString& text);
+// The middle of the character at `index` (0-based) of the box, in the
+// coordinates of its viewport.
+QPoint CharacterPoint(QPlainTextEdit* box, int index);
 // A left click on the character at `index` (0-based) of the box.
 void ClickCharacter(QPlainTextEdit* box, int index);
 
