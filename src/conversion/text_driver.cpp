@@ -10,8 +10,8 @@ namespace {
 
 class TextConversion {
   public:
-    TextConversion(Engine& engine, const ConversionProgress& progress)
-        : engine_(engine), progress_(progress), letters_(engine.LetterSet) {}
+    TextConversion(Engine& engine, const ConversionProgress& progress, ConversionDetail* detail)
+        : engine_(engine), progress_(progress), detail_(detail), letters_(engine.LetterSet) {}
 
     // False when the progress callback asked to stop.
     bool Run(std::string_view input) {
@@ -19,14 +19,16 @@ class TextConversion {
             const Utf8Char c = DecodeUtf8At(input, pos);
             const int letter = letters_.LetterByte(c);
             if (letter >= 0) {
+                if (word_.empty()) wordStart_ = pos;
                 word_.push_back(static_cast<char>(letter));
             } else {
-                if (!word_.empty() && !ConvertPendingWord()) return false;
+                if (!word_.empty() && !ConvertPendingWord(pos)) return false;
                 BetweenWords(input.substr(pos, c.Length), c);
             }
             pos += c.Length;
         }
-        if (!word_.empty() && !ConvertPendingWord()) return false; // the text ends inside a word
+        // The text ends inside a word.
+        if (!word_.empty() && !ConvertPendingWord(input.size())) return false;
         return Flush();
     }
 
@@ -42,8 +44,11 @@ class TextConversion {
             engine_.SentenceStarted = engine_.Options.CapsRule;
     }
 
-    bool ConvertPendingWord() {
+    // `wordEnd`: the input offset just past the word.
+    bool ConvertPendingWord(std::size_t wordEnd) {
         if (!Flush()) return false;
+        if (detail_ != nullptr) detail_->InputDone = wordEnd;
+        const std::size_t outputStart = output_.size();
         engine_.CurrentWord = std::move(word_);
         word_.clear();
         const std::string& word = engine_.CurrentWord;
@@ -59,6 +64,9 @@ class TextConversion {
             ToOutputForm(engine_);
             MarkNotFoundOrChanged(engine_);
             output_ += Cp1252ToUtf8(engine_.WordResult);
+            if (detail_ != nullptr && engine_.WordResult != engine_.CurrentWord)
+                detail_->ChangedWords.push_back(
+                    {wordStart_, wordEnd - wordStart_, outputStart, output_.size() - outputStart});
         }
         return Flush();
     }
@@ -73,8 +81,10 @@ class TextConversion {
 
     Engine& engine_;
     const ConversionProgress& progress_;
+    ConversionDetail* detail_;
     LetterTable letters_;
-    std::string word_; // the letters of the word being cut out (Windows-1252)
+    std::size_t wordStart_ = 0; // input offset of the word being cut out
+    std::string word_;          // the letters of the word being cut out (Windows-1252)
     std::string output_;
     std::size_t reported_ = 0;
 };
@@ -82,17 +92,18 @@ class TextConversion {
 } // namespace
 
 ConversionResult ConvertText(Engine& engine, std::string_view input,
-                             const ConversionProgress& progress) {
+                             const ConversionProgress& progress, ConversionDetail* detail) {
     // The word pending in immediate mode, if any, outlives the conversion: the
     // driver only borrows CurrentWord to hand each word to the pipeline.
     const std::string pendingWord = std::move(engine.CurrentWord);
     engine.SentenceStarted = false;
     engine.CurrentWord.clear();
     ConversionResult result;
-    TextConversion conversion(engine, progress);
+    TextConversion conversion(engine, progress, detail);
     const bool finished = conversion.Run(input);
     engine.CurrentWord = pendingWord;
     result.Text = conversion.TakeOutput();
+    result.Finished = finished;
     result.AnnounceEnd = finished && CountCharacters(input) > kAnnouncedLength;
     return result;
 }

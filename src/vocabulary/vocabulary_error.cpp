@@ -19,6 +19,11 @@ std::string EnglishText(const VocabularyError& e) {
         return "The data directory " + file + " cannot be created.";
     case VocabularyErrorCode::CannotWrite:
         return "The file " + file + " cannot be written.";
+    case VocabularyErrorCode::NotAVocabulary:
+        return "The file " + file + " is not a vocabulary: line " + std::to_string(e.Detail()) +
+               " holds no words framed by bars, or bytes that are not text.";
+    case VocabularyErrorCode::InvalidText:
+        return "The text is not valid UTF-8 (byte " + std::to_string(e.Detail()) + ").";
     }
     return file;
 }
@@ -38,17 +43,26 @@ std::string SpanishText(const VocabularyError& e) {
         return "No se puede crear el directorio de datos " + file + ".";
     case VocabularyErrorCode::CannotWrite:
         return "No se puede escribir el archivo " + file + ".";
+    case VocabularyErrorCode::NotAVocabulary:
+        return "El archivo " + file + " no es un vocabulario: la línea " +
+               std::to_string(e.Detail()) +
+               " no tiene palabras entre barras, o tiene bytes que no son texto.";
+    case VocabularyErrorCode::InvalidText:
+        return "El texto no es UTF-8 válido (byte " + std::to_string(e.Detail()) + ").";
     }
     return file;
 }
 
 } // namespace
 
-VocabularyError::VocabularyError(VocabularyErrorCode code, std::filesystem::path file, int detail,
-                                 std::string systemMessage)
+Error::Error(ErrorCode code, std::filesystem::path file, int detail, std::string systemMessage)
     : std::runtime_error(""), code_(code), file_(std::move(file)), detail_(detail),
       systemMessage_(std::move(systemMessage)) {
     english_ = DescribeVocabularyError(*this, true);
+}
+
+std::string Error::Message(bool english) const {
+    return DescribeVocabularyError(*this, english);
 }
 
 std::string DescribeVocabularyError(const VocabularyError& error, bool english) {

@@ -65,11 +65,29 @@ void ReadLetterLines(VocabularyStore& store, const VocabularyText& text) {
     store.PairLine = text.lines[kLettersAndPairsLines - 1];
 }
 
+// A file that is plainly something else (a picture, a random file, a text
+// without bars) is refused before it replaces the vocabulary in use: no line
+// of a vocabulary holds a NUL byte, and a letter line that holds anything
+// holds bars. A missing final bar is tolerated, as it always was.
+void RefuseWhatIsNoVocabulary(const fs::path& file, const VocabularyText& text,
+                              std::size_t linesChecked) {
+    const std::size_t count = std::min(linesChecked, text.lines.size());
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string& line = text.lines[k];
+        const bool letterLine = k < kVocabularyLineCount;
+        if (line.find('\0') != std::string::npos ||
+            (letterLine && !line.empty() && line.find('|') == std::string::npos))
+            throw VocabularyError(VocabularyErrorCode::NotAVocabulary, file,
+                                  static_cast<int>(k + 1));
+    }
+}
+
 VocabularyText ReadChecked(const fs::path& file, std::size_t linesNeeded) {
     VocabularyText text = ReadVocabularyText(file);
     if (text.lines.size() < linesNeeded)
         throw VocabularyError(VocabularyErrorCode::TooFewLines, file,
                               static_cast<int>(text.lines.size()));
+    RefuseWhatIsNoVocabulary(file, text, linesNeeded);
     return text;
 }
 
@@ -79,6 +97,10 @@ void EnsurePlainFile(const VocabularyPaths& paths) {
 }
 
 } // namespace
+
+VocabularyText ReadCheckedVocabulary(const fs::path& file) {
+    return ReadChecked(file, kLinesNeeded);
+}
 
 VocabularyText ReadVocabularyText(const fs::path& file) {
     return ParseVocabularyText(ReadWholeFile(file));
@@ -177,17 +199,38 @@ std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text
     return store;
 }
 
-void BuildPlainVocabulary(const VocabularyPaths& paths) {
-    const VocabularyText text = ReadChecked(paths.MainFile(), kPlainBuilderLines);
+void DropDiacritics(std::string& line) {
     static constexpr std::string_view from = "áéíóúüñÁÉÍÓÚÜÑ"_w;
     static constexpr std::string_view to = "aeiouunAEIOUUN";
+    for (char& c : line) {
+        const auto pos = from.find(c);
+        if (pos != std::string_view::npos) c = to[pos];
+    }
+}
+
+std::shared_ptr<VocabularyStore> BuildPlainStore(const VocabularyStore& store) {
+    auto plain = std::make_shared<VocabularyStore>();
+    for (std::size_t k = 0; k < kVocabularyLineCount; ++k) {
+        plain->VocabLines[k] = store.VocabLines[k];
+        DropDiacritics(plain->VocabLines[k]);
+    }
+    plain->PairLine = store.PairLine;
+    plain->ReplacementKeys = store.ReplacementKeys;
+    plain->ReplacementValues = store.ReplacementValues;
+    plain->ReplacementCount = store.ReplacementCount;
+    plain->ReplacementLast = store.ReplacementLast;
+    plain->ExtraWordLine = store.ExtraWordLine;
+    plain->EncliticHostLetters = store.EncliticHostLetters;
+    BuildVocabularyIndex(*plain);
+    return plain;
+}
+
+void BuildPlainVocabulary(const VocabularyPaths& paths) {
+    const VocabularyText text = ReadChecked(paths.MainFile(), kPlainBuilderLines);
     std::vector<std::string> lines;
     for (std::size_t k = 0; k < kVocabularyLineCount; ++k) {
         std::string line = text.lines[k];
-        for (char& c : line) {
-            const auto pos = from.find(c);
-            if (pos != std::string_view::npos) c = to[pos];
-        }
+        DropDiacritics(line);
         lines.push_back(std::move(line));
     }
     for (std::size_t k = kVocabularyLineCount; k < kPlainBuilderLines; ++k)
@@ -206,6 +249,9 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
     }
     if (!fs::exists(paths.StartupSource, ec))
         throw VocabularyError(VocabularyErrorCode::MissingFile, paths.StartupSource);
+    // Read and checked before it is copied, so a broken source never replaces
+    // the working copy.
+    VocabularyText text = ReadChecked(paths.StartupSource, kLinesNeeded);
     if (!fs::equivalent(paths.StartupSource, paths.MainFile(), ec)) {
         // Copy through a temporary file so a failed copy never leaves a
         // truncated vocabulary behind.
@@ -218,12 +264,12 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
                                   ec.message());
         }
     }
-    fs::path file = paths.MainFile();
     if (engine.IgnoreDiacritics) {
         EnsurePlainFile(paths);
-        file = paths.PlainFile();
+        std::vector<std::string> warnings = std::move(text.warnings);
+        text = ReadChecked(paths.PlainFile(), kLinesNeeded);
+        text.warnings = std::move(warnings);
     }
-    VocabularyText text = ReadChecked(file, kLinesNeeded);
     engine.Vocabulary = BuildVocabularyStore(text);
     return std::move(text.warnings);
 }

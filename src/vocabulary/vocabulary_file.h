@@ -25,7 +25,10 @@ struct VocabularyText {
 
 // Throws VocabularyError when the file is missing or unreadable.
 VocabularyText ReadVocabularyText(const std::filesystem::path& file);
-// The same from the file's bytes.
+// The same, refusing a file with too few lines or that is plainly not a
+// vocabulary (VocabularyError TooFewLines, NotAVocabulary).
+VocabularyText ReadCheckedVocabulary(const std::filesystem::path& file);
+// The lines from the file's bytes.
 VocabularyText ParseVocabularyText(std::string_view bytes);
 
 // Start-up: makes the data directory, copies the start-up source over the main
@@ -37,6 +40,13 @@ std::vector<std::string> LoadVocabulary(Engine& engine);
 // The diacritics box changed: re-reads the letter lines and the pair line from the main or the
 // plain file; the parsed pairs and the extra words keep what start-up gave.
 std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics);
+
+// á->a ... ü->u, ñ->n, and their capitals.
+void DropDiacritics(std::string& line);
+
+// The store that ignoring diacritics reads, made in memory: the letter lines
+// without diacritics; the pairs and the extra words as in `store`.
+std::shared_ptr<VocabularyStore> BuildPlainStore(const VocabularyStore& store);
 
 // Writes the plain file (no diacritics: á->a ... ü->u, ñ->n) from the main one.
 void BuildPlainVocabulary(const VocabularyPaths& paths);
