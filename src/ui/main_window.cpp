@@ -220,21 +220,24 @@ void MainWindow::convertText() {
     pendingOutput_.clear();
     setConverting(true, words);
     ConversionResult result;
+    ConversionDetail detail;
     std::optional<QString> failure;
     {
         WaitCursor wait(Qt::BusyCursor);
+        const std::string bytes = input.toStdString();
         try {
-            result = ConvertText(*engine_, input.toStdString(), [this](std::string_view piece) {
-                return showConversionProgress(piece);
-            });
+            result = ConvertText(
+                *engine_, bytes,
+                [this](std::string_view piece) { return showConversionProgress(piece); }, &detail);
         } catch (const std::exception& error) {
             // What was converted stays on view.
             result.Text = BoxText(outputBox).toStdString() + pendingOutput_;
             failure = QString::fromUtf8(error.what());
+            detail.ChangedWords.clear();
         }
-        const QString converted = QString::fromStdString(result.Text);
-        outputBox->setPlainText(converted);
-        const QList<WrittenWord> marked = PairMarkedWords(input, converted);
+        outputBox->setPlainText(QString::fromStdString(result.Text));
+        const QList<WrittenWord> marked =
+            MarkedWrittenWords(bytes, result.Text, detail.ChangedWords);
         AttachWrittenWords(outputBox, marked);
         announce(ConvertedAnnouncement(static_cast<int>(marked.size()), english()));
     }

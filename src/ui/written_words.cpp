@@ -1,7 +1,5 @@
 #include "ui/written_words.h"
 
-#include "ui/text_box.h"
-
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -13,36 +11,29 @@ namespace {
 // The character property that holds the written word.
 constexpr int kWrittenWordProperty = QTextFormat::UserProperty + 1;
 
-bool InOutputForm(QChar c) {
-    return c == u'|' || IsWordLetter(c);
+QString FromUtf8(std::string_view bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 } // namespace
 
-QList<WrittenWord> PairMarkedWords(const QString& original, const QString& converted) {
+QList<WrittenWord> MarkedWrittenWords(std::string_view input, std::string_view output,
+                                      const std::vector<WordSpan>& changed) {
     QList<WrittenWord> words;
-    qsizetype in = 0, out = 0;
-    while (in < original.size() && out < converted.size()) {
-        if (!IsWordLetter(original[in])) {
-            if (original[in] != converted[out]) break;
-            ++in;
-            ++out;
-            continue;
-        }
-        qsizetype wordEnd = in;
-        while (wordEnd < original.size() && IsWordLetter(original[wordEnd]))
-            ++wordEnd;
-        if (wordEnd < original.size() && original[wordEnd] == u'|') break;
-        qsizetype formEnd = out;
-        bool marked = false;
-        while (formEnd < converted.size() && InOutputForm(converted[formEnd])) {
-            marked = marked || converted[formEnd] == u'|';
-            ++formEnd;
-        }
-        if (formEnd == out) break;
-        if (marked) words.append({out, formEnd - out, original.mid(in, wordEnd - in)});
-        in = wordEnd;
-        out = formEnd;
+    std::size_t bytesDone = 0; // of the output, counted so far in UTF-16 units
+    qsizetype units = 0;
+    for (const WordSpan& span : changed) {
+        if (span.OutputOffset < bytesDone ||
+            span.OutputOffset + span.OutputLength > output.size() ||
+            span.InputOffset + span.InputLength > input.size())
+            break;
+        units += FromUtf8(output.substr(bytesDone, span.OutputOffset - bytesDone)).size();
+        const QString form = FromUtf8(output.substr(span.OutputOffset, span.OutputLength));
+        if (form.contains(u'|'))
+            words.append(
+                {units, form.size(), FromUtf8(input.substr(span.InputOffset, span.InputLength))});
+        units += form.size();
+        bytesDone = span.OutputOffset + span.OutputLength;
     }
     return words;
 }

@@ -3,7 +3,6 @@
 // after a choice.
 #include "support/test_window.h"
 #include "ui/bar_marks.h"
-#include "ui/written_words.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -82,8 +81,6 @@ class ChoosingTest : public QObject {
     void choosingFromTheMenuEqualsAClick_data();
     void choosingFromTheMenuEqualsAClick();
     void ignoreKeepsTheWordAsWritten();
-    void writtenWordsArePairedUpToAnAmbiguity_data();
-    void writtenWordsArePairedUpToAnAmbiguity();
     void keyboardSettlesEveryList();
     void escapeLeavesTheTextAlone();
     void findNextBarGoesOnAfterAChoice();
@@ -157,7 +154,8 @@ void ChoosingTest::choosingFromTheMenuEqualsAClick() {
 void ChoosingTest::ignoreKeepsTheWordAsWritten() {
     TestWindow t;
     t.Click("barAfterChangeBox");
-    t.Convert(u"la kasa brrmp"_s);
+    // Letters of two bytes and a character of two UTF-16 units before the marks.
+    t.Convert(u"el niño 😀 kasa, brrmp"_s);
     const QString converted = t.OutputBox()->toPlainText();
     const auto marks = ui::FindBarMarks(converted);
     QCOMPARE(marks.size(), 2);
@@ -168,35 +166,13 @@ void ChoosingTest::ignoreKeepsTheWordAsWritten() {
     t.OutputBox()->insertPlainText(u"y "_s);
     PickFromMenu(t, static_cast<int>(marks[0].start) + 3, u"Ignorar"_s);
     PickFromMenu(t, static_cast<int>(t.OutputBox()->toPlainText().indexOf(u'|')) + 1, u"Ignorar"_s);
-    QCOMPARE(t.OutputBox()->toPlainText(), u"y la kasa brrmp"_s);
+    QCOMPARE(t.OutputBox()->toPlainText(), u"y el niño 😀 kasa, brrmp"_s);
     QVERIFY(!t.window().convertedSaved());
 
     // A list that no conversion wrote keeps its first word.
     t.OutputBox()->setPlainText(u"ves|vez"_s);
     PickFromMenu(t, 5, u"Ignorar"_s);
     QCOMPARE(t.OutputBox()->toPlainText(), u"ves"_s);
-}
-
-void ChoosingTest::writtenWordsArePairedUpToAnAmbiguity_data() {
-    QTest::addColumn<QString>("original");
-    QTest::addColumn<QString>("converted");
-    QTest::addColumn<QList<ui::WrittenWord>>("paired");
-    QTest::newRow("marks among words and signs")
-        << u"la kasa, brrmp ñu"_s << u"la casa|caza, |brrmp ñu"_s
-        << QList<ui::WrittenWord>{{3, 9, u"kasa"_s}, {14, 6, u"brrmp"_s}};
-    QTest::newRow("a bar written after a word: unpaired from there")
-        << u"kasa brrmp|x kasa"_s << u"casa|caza |brrmp||x casa|caza"_s
-        << QList<ui::WrittenWord>{{0, 9, u"kasa"_s}};
-    QTest::newRow("a converted text edited since: unpaired from the change")
-        << u"kasa, kasa"_s << u"casa|caza; casa|caza"_s
-        << QList<ui::WrittenWord>{{0, 9, u"kasa"_s}};
-}
-
-void ChoosingTest::writtenWordsArePairedUpToAnAmbiguity() {
-    QFETCH(QString, original);
-    QFETCH(QString, converted);
-    QFETCH(QList<ui::WrittenWord>, paired);
-    QCOMPARE(ui::PairMarkedWords(original, converted), paired);
 }
 
 void ChoosingTest::keyboardSettlesEveryList() {

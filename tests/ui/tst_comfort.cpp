@@ -163,10 +163,15 @@ void ComfortTest::sizeFolderAndFilesAreRememberedOptionsAreNot() {
 }
 
 void ComfortTest::firstStartMakesRoomOnLargeScreens() {
+    // Never below the form, always on the screen when the form fits, and
+    // larger than the form where there is room.
     const QSize drawn(813, 550);
-    QCOMPARE(ui::FirstStartSize(drawn, {1920, 1080}), QSize(1200, 864));
-    QCOMPARE(ui::FirstStartSize(drawn, {1366, 768}), QSize(910, 614));
-    QCOMPARE(ui::FirstStartSize(drawn, {800, 600}), drawn); // never below the form
+    for (const QSize screen : {QSize(3840, 2160), QSize(1920, 1080), QSize(1366, 768)}) {
+        const QSize size = ui::FirstStartSize(drawn, screen);
+        QVERIFY(size.width() > drawn.width() && size.height() > drawn.height());
+        QVERIFY(size.width() <= screen.width() && size.height() <= screen.height());
+    }
+    QCOMPARE(ui::FirstStartSize(drawn, {800, 600}), drawn);
 }
 
 void ComfortTest::qtTextsFollowTheCaptionLanguage() {
