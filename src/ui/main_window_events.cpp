@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QToolTip>
 #include <QUrl>
 #include <memory>
@@ -196,7 +197,10 @@ void MainWindow::noteOutputEdited() {
 // The word of a marked run at `caret` with its note; empty when the caret is
 // on no such word or the word has no note.
 QString MainWindow::noteAt(qsizetype caret) const {
-    const auto mark = FindMarkAt(BoxText(outputBox), caret);
+    // Marks never span lines: only the caret's line is read.
+    const QTextBlock line = outputBox->document()->findBlock(static_cast<int>(caret));
+    if (!line.isValid()) return {};
+    const auto mark = FindMarkAt(line.text(), caret - line.position());
     if (!mark || mark->current < 0) return {};
     const QString& word = mark->words[mark->current].text;
     const QString note = ExplainAlternative(*engine_, word, english());
