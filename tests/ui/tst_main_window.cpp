@@ -41,7 +41,7 @@ class MainWindowTest : public QObject {
     void immediateModeGreysConvertAndFind();
     void brokenVocabularyEndsTheProgram_data();
     void brokenVocabularyEndsTheProgram();
-    void failedReloadLeavesCheck1AsTheWordsInUse();
+    void failedReloadLeavesTheDiacriticsBoxAsTheWordsInUse();
     void instructionsQuoteTheCaptionsShown();
 };
 
@@ -164,7 +164,7 @@ void MainWindowTest::brokenVocabularyEndsTheProgram() {
     QVERIFY(!window.isVisible());
 }
 
-void MainWindowTest::failedReloadLeavesCheck1AsTheWordsInUse() {
+void MainWindowTest::failedReloadLeavesTheDiacriticsBoxAsTheWordsInUse() {
     TestWindow t;
     // Without the main file in the data directory the file without diacritics
     // cannot be built.
