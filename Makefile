@@ -10,6 +10,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
             fonts-liberation xauth xvfb pkg-config scdoc python3 python3-dev pybind11-dev
+# Qt's own texts (edit menus, file dialogs, buttons) in Spanish for the window.
+PACKAGES += qt6-translations-l10n
 # Only for the tests: the golden outputs' text, the generator's expansion, the
 # packages' check.
 TEST_PACKAGES := fortunes-es hunspell-es hunspell-tools lintian
@@ -99,11 +101,12 @@ run: build
 	    printf 'aber si yano ay ves\n' | $(BUILD_DIR)/src/cli/vorlen-cli; \
 	fi
 
-# The window after converting a sample text, drawn without a display, for the README.
+# The window after converting a sample text, and the menu over an alternative,
+# drawn without a display, for the README.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/ui/vorlen-screenshot docs/screenshot.png \
-	    data/spanall.txt
-	@echo "Wrote docs/screenshot.png"
+	    data/spanall.txt docs/screenshot-menu.png
+	@echo "Wrote docs/screenshot.png and docs/screenshot-menu.png"
 
 bench: install-bench-deps build
 	-$(BUILD_DIR)/bench/bench_outputs

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QTextCharFormat>
+#include <algorithm>
 
 namespace vorlen::ui {
 
@@ -35,6 +36,30 @@ QList<MarkedRun> FindBarMarks(const QString& line) {
         start = end == start ? end + 1 : end;
     }
     return marks;
+}
+
+std::optional<MarkAtCaret> FindMarkAt(const QString& text, qsizetype caret) {
+    caret = std::clamp<qsizetype>(caret, 0, text.size());
+    const qsizetype lineStart = caret == 0 ? 0 : text.lastIndexOf(u'\n', caret - 1) + 1;
+    qsizetype lineEnd = text.indexOf(u'\n', caret);
+    if (lineEnd < 0) lineEnd = text.size();
+    for (MarkedRun run : FindBarMarks(text.mid(lineStart, lineEnd - lineStart))) {
+        run.start += lineStart;
+        if (caret < run.start || caret > run.start + run.length) continue;
+        MarkAtCaret found{run, {}, -1};
+        for (qsizetype k = run.start; k < run.start + run.length;) {
+            qsizetype end = k;
+            while (end < run.start + run.length && text[end] != u'|')
+                ++end;
+            if (end > k) {
+                if (caret >= k && caret <= end) found.current = found.words.size();
+                found.words.append({k, text.mid(k, end - k)});
+            }
+            k = end + 1;
+        }
+        return found;
+    }
+    return std::nullopt;
 }
 
 BarHighlighter::BarHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {}

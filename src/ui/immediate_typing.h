@@ -26,7 +26,7 @@ class ImmediateTyping : public QObject {
     ImmediateTyping(Engine& engine, QPlainTextEdit* box);
 
     bool Active() const;
-    // Check6: on empties the box and forgets the pending word; off stops.
+    // The immediate mode box: on empties the box and forgets the pending word; off stops.
     void SetActive(bool on);
 
     // Characters typed into the box (one key, or what an input method commits).

@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vorlen"));
     QApplication::setDesktopFileName(QStringLiteral("vorlen"));
     vorlen::ui::MainWindow window;
-    if (!window.Form_Load(vorlen::PathOptions{})) return EXIT_FAILURE;
+    if (!window.start(vorlen::PathOptions{})) return EXIT_FAILURE;
     return QApplication::exec();
 }

@@ -4,9 +4,13 @@
 #include "context/context_load.h"
 #include "conversion/text_driver.h"
 #include "engine/engine.h"
+#include "ui/bar_marks.h"
+#include "ui/captions.h"
 #include "ui/immediate_typing.h"
 #include "ui/messages.h"
 #include "ui/text_box.h"
+#include "ui/window_settings.h"
+#include "ui/written_words.h"
 #include "vocabulary/paths.h"
 #include "vocabulary/vocabulary_file.h"
 
@@ -19,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <algorithm>
@@ -59,34 +64,50 @@ std::size_t WholeCharacters(std::string_view bytes) {
 
 } // namespace
 
-void MainWindow::ConnectControls() {
-    connect(Check1, &QCheckBox::clicked, this, &MainWindow::Check1_Click);
-    connect(Check2, &QCheckBox::clicked, this, &MainWindow::Check2_Click);
-    connect(Check3, &QCheckBox::clicked, this, &MainWindow::Check3_Click);
-    connect(Check4, &QCheckBox::clicked, this, &MainWindow::Check4_Click);
-    connect(Check5, &QCheckBox::clicked, this, &MainWindow::Check5_Click);
-    connect(Check6, &QCheckBox::clicked, this, &MainWindow::Check6_Click);
-    connect(Option1, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
-    connect(Text2, &QPlainTextEdit::textChanged, this, &MainWindow::Text2_Change);
-    connect(opn, &QAction::triggered, this, &MainWindow::opn_Click);
-    connect(sv, &QAction::triggered, this, &MainWindow::sv_Click);
-    connect(sa, &QAction::triggered, this, &MainWindow::sa_Click);
-    connect(ex, &QAction::triggered, this, &MainWindow::ex_Click);
-    Text1->installEventFilter(this);
-    Text2->viewport()->installEventFilter(this);
+void MainWindow::connectControls() {
+    connect(ignoreDiacriticsBox, &QCheckBox::clicked, this, &MainWindow::applyIgnoreDiacritics);
+    connect(englishBox, &QCheckBox::clicked, this, &MainWindow::switchLanguage);
+    connect(capsRuleBox, &QCheckBox::clicked, this, &MainWindow::applyCapsRule);
+    connect(barAfterChangeBox, &QCheckBox::clicked, this, &MainWindow::applyBarAfterChange);
+    connect(similarWordsBox, &QCheckBox::clicked, this, &MainWindow::applySimilarWords);
+    connect(immediateModeBox, &QCheckBox::clicked, this, &MainWindow::applyImmediateMode);
+    connect(keepFoundWordsOption, &QRadioButton::clicked, this, &MainWindow::keepFoundWords);
+    connect(changeFoundWordsOption, &QRadioButton::clicked, this, &MainWindow::changeFoundWords);
+    connect(convertButton, &QPushButton::clicked, this, &MainWindow::convertText);
+    connect(clearButton, &QPushButton::clicked, this, &MainWindow::clearBoxes);
+    connect(findNextBarButton, &QPushButton::clicked, this, &MainWindow::findNextBar);
+    connect(instructionsButton, &QPushButton::clicked, this, &MainWindow::showInstructions);
+    connect(outputBox, &QPlainTextEdit::textChanged, this, &MainWindow::noteOutputEdited);
+    connect(outputBox, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::showNoteAtCaret);
+    connect(openAction, &QAction::triggered, this, &MainWindow::openFile);
+    connect(saveAction, &QAction::triggered, this, &MainWindow::save);
+    connect(saveAsAction, &QAction::triggered, this, &MainWindow::saveAs);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(findNextBarAction, &QAction::triggered, this, &MainWindow::findNextBar);
+    connect(classicModeAction, &QAction::triggered, this, &MainWindow::applyClassicMode);
+    connect(contextAccentsAction, &QAction::triggered, this, &MainWindow::applyContextAccents);
+    inputBox->installEventFilter(this);
+    outputBox->installEventFilter(this);
+    outputBox->viewport()->installEventFilter(this);
 }
 
-bool MainWindow::Form_Load(const PathOptions& paths) {
+bool MainWindow::start(const PathOptions& paths) {
+    const QByteArray geometry = settings_->Geometry();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        const QScreen* shown = screen();
+        if (shown != nullptr) {
+            resize(FirstStartSize(size(), shown->availableGeometry().size()));
+            move(shown->availableGeometry().center() - rect().center());
+        }
+    }
     show();
-    SetCaptions(English());
+    setCaptions(english());
 
     engine_->Options = EngineOptions{};
-    engine_->Options.EnglishMessages = English();
+    engine_->Options.EnglishMessages = english();
+    classicModeAction->setChecked(engine_->Options.Classic);
+    contextAccentsAction->setChecked(engine_->Options.ContextAccents);
+    contextAccentsAction->setEnabled(!engine_->Options.Classic);
     barSearch_ = BarSearch{};
     convertedSaved_ = true;
 
@@ -103,7 +124,7 @@ bool MainWindow::Form_Load(const PathOptions& paths) {
             for (const std::string& warning : LoadContextAccents(*engine_))
                 qWarning("vorlen: %s", warning.c_str());
         } catch (const VocabularyError& error) {
-            failure = QString::fromStdString(DescribeVocabularyError(error, English()));
+            failure = QString::fromStdString(DescribeVocabularyError(error, english()));
         }
     }
     if (failure) {
@@ -112,98 +133,118 @@ bool MainWindow::Form_Load(const PathOptions& paths) {
         close();
         return false;
     }
-    FocusInput();
+    focusInput();
     return true;
 }
 
-bool MainWindow::English() const {
-    return Check2->isChecked();
+bool MainWindow::english() const {
+    return englishBox->isChecked();
 }
 
-void MainWindow::FocusInput() {
-    Text1->setFocus();
+void MainWindow::focusInput() {
+    inputBox->setFocus();
 }
 
-void MainWindow::Check1_Click() {
-    const bool ignore = Check1->isChecked();
+void MainWindow::applyIgnoreDiacritics() {
+    const bool ignore = ignoreDiacriticsBox->isChecked();
     try {
         for (const std::string& warning : ReloadVocabulary(*engine_, ignore))
             qWarning("vorlen: %s", warning.c_str());
     } catch (const VocabularyError& error) {
         // The words in use are still those of the other file: say so on the box.
-        Check1->setChecked(ignore == 0);
+        ignoreDiacriticsBox->setChecked(!ignore);
         dialogs_->ShowMessage(this, QString(),
-                              QString::fromStdString(DescribeVocabularyError(error, English())));
+                              QString::fromStdString(DescribeVocabularyError(error, english())));
     }
-    FocusInput();
+    focusInput();
 }
 
-void MainWindow::Check2_Click() {
-    SetCaptions(English());
-    engine_->Options.EnglishMessages = English();
-    FocusInput();
+void MainWindow::switchLanguage() {
+    setCaptions(english());
+    engine_->Options.EnglishMessages = english();
+    focusInput();
 }
 
-void MainWindow::Check3_Click() {
-    engine_->Options.CapsRule = Check3->isChecked() ? 1 : 0;
-    FocusInput();
+void MainWindow::applyCapsRule() {
+    engine_->Options.CapsRule = capsRuleBox->isChecked();
+    focusInput();
 }
 
-void MainWindow::Check4_Click() {
-    engine_->Options.BarAfterChange = Check4->isChecked();
-    FocusInput();
+void MainWindow::applyBarAfterChange() {
+    engine_->Options.BarAfterChange = barAfterChangeBox->isChecked();
+    focusInput();
 }
 
-void MainWindow::Check5_Click() {
-    engine_->Options.SimilarOnMiss = Check5->isChecked() ? 1 : 0;
-    FocusInput();
+void MainWindow::applySimilarWords() {
+    engine_->Options.SimilarOnMiss = similarWordsBox->isChecked();
+    focusInput();
 }
 
-void MainWindow::Check6_Click() {
-    const bool on = Check6->isChecked();
+void MainWindow::applyImmediateMode() {
+    const bool on = immediateModeBox->isChecked();
     typing_->SetActive(on);
-    Command1->setEnabled(!on);
-    Command3->setEnabled(!on);
-    FocusInput();
+    convertButton->setEnabled(!on);
+    findNextBarButton->setEnabled(!on);
+    focusInput();
 }
 
-void MainWindow::Option1_Click() {
+void MainWindow::keepFoundWords() {
     engine_->Options.ChangeFoundWords = false;
-    FocusInput();
+    focusInput();
 }
 
-void MainWindow::Option2_Click() {
+void MainWindow::changeFoundWords() {
     engine_->Options.ChangeFoundWords = true;
-    FocusInput();
+    focusInput();
 }
 
-void MainWindow::Command1_Click() {
-    if (converting_ || !Command1->isEnabled()) return;
-    const QString input = BoxText(Text1);
+// Classic mode turns every improvement off, accents from context included, so
+// that entry has no effect while it is on.
+void MainWindow::applyClassicMode() {
+    engine_->Options.Classic = classicModeAction->isChecked();
+    contextAccentsAction->setEnabled(!engine_->Options.Classic);
+    focusInput();
+}
+
+void MainWindow::applyContextAccents() {
+    engine_->Options.ContextAccents = contextAccentsAction->isChecked();
+    focusInput();
+}
+
+void MainWindow::convertText() {
+    if (converting_ || !convertButton->isEnabled()) return;
+    const QString input = BoxText(inputBox);
     qsizetype words = 0;
     for (qsizetype k = 0; k < input.size(); ++k)
         if (IsWordLetter(input[k]) && (k == 0 || !IsWordLetter(input[k - 1]))) ++words;
 
     settingOutput_ = true;
-    Text2->clear();
+    outputBox->clear();
     pendingOutput_.clear();
-    SetConverting(true, words);
+    setConverting(true, words);
     ConversionResult result;
+    ConversionDetail detail;
     std::optional<QString> failure;
     {
         WaitCursor wait(Qt::BusyCursor);
+        const std::string bytes = input.toStdString();
         try {
-            result = ConvertText(*engine_, input.toStdString(), [this](std::string_view piece) {
-                return ShowConversionProgress(piece);
-            });
+            result = ConvertText(
+                *engine_, bytes,
+                [this](std::string_view piece) { return showConversionProgress(piece); }, &detail);
         } catch (const std::exception& error) {
             // What was converted stays on view.
-            result.Text = BoxText(Text2).toStdString() + pendingOutput_;
+            result.Text = BoxText(outputBox).toStdString() + pendingOutput_;
             failure = QString::fromUtf8(error.what());
+            detail.ChangedWords.clear();
         }
-        Text2->setPlainText(QString::fromStdString(result.Text));
+        outputBox->setPlainText(QString::fromStdString(result.Text));
+        const QList<WrittenWord> marked =
+            MarkedWrittenWords(bytes, result.Text, detail.ChangedWords);
+        AttachWrittenWords(outputBox, marked);
+        announce(ConvertedAnnouncement(static_cast<int>(marked.size()), english()));
     }
-    SetConverting(false, 0);
+    setConverting(false, 0);
     settingOutput_ = false;
 
     if (failure) dialogs_->ShowMessage(this, QString(), *failure);
@@ -211,7 +252,7 @@ void MainWindow::Command1_Click() {
         dialogs_->Beep();
         dialogs_->ShowMessage(this, QString(), QString::fromStdString(EndMessage(*engine_)));
     }
-    FocusInput();
+    focusInput();
     convertedSaved_ = false;
     if (closeAfterConversion_) {
         closeAfterConversion_ = false;
@@ -221,21 +262,21 @@ void MainWindow::Command1_Click() {
 
 // While converting, the controls that reach the engine or the boxes are off
 // and the progress bar shows how many words are done.
-void MainWindow::SetConverting(bool on, qsizetype words) {
+void MainWindow::setConverting(bool on, qsizetype words) {
     converting_ = on;
     stopConversion_ = false;
     centralWidget()->setEnabled(!on);
     menuBar()->setEnabled(!on);
     progress_->setRange(0, static_cast<int>(std::min<qsizetype>(words, INT_MAX)));
     progress_->setValue(0);
-    statusBar()->setVisible(on);
+    progress_->setVisible(on);
     lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
     if (on) QCoreApplication::processEvents();
 }
 
 // The output box grows as the conversion goes; a few times a second the
 // window handles its events, so it can be moved, redrawn or closed.
-bool MainWindow::ShowConversionProgress(std::string_view piece) {
+bool MainWindow::showConversionProgress(std::string_view piece) {
     pendingOutput_.append(piece);
     const QString text = QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size()));
     if (std::any_of(text.begin(), text.end(), IsWordLetter))
@@ -244,7 +285,7 @@ bool MainWindow::ShowConversionProgress(std::string_view piece) {
     if (now - lastRefresh_ < kRefreshMilliseconds) return !stopConversion_;
     lastRefresh_ = now;
     const std::size_t whole = WholeCharacters(pendingOutput_);
-    QTextCursor end(Text2->document());
+    QTextCursor end(outputBox->document());
     end.movePosition(QTextCursor::End);
     end.insertText(QString::fromUtf8(pendingOutput_.data(), static_cast<qsizetype>(whole)));
     pendingOutput_.erase(0, whole);
@@ -252,37 +293,43 @@ bool MainWindow::ShowConversionProgress(std::string_view piece) {
     return !stopConversion_;
 }
 
-void MainWindow::Command2_Click() {
+void MainWindow::clearBoxes() {
     settingOutput_ = true;
-    Text1->clear();
-    Text2->clear();
+    inputBox->clear();
+    outputBox->clear();
     settingOutput_ = false;
     if (typing_->Active()) typing_->Restart(true);
     engine_->CurrentWord.clear();
     engine_->CurrentChar.clear();
-    FocusInput();
+    focusInput();
 }
 
-void MainWindow::Command3_Click() {
-    if (!Command3->isEnabled()) return;
-    const QString text = BoxText(Text2);
+void MainWindow::findNextBar() {
+    if (!findNextBarButton->isEnabled() || converting_) return;
+    const QString text = BoxText(outputBox);
     if (barSearch_.position <= 0) barSearch_.position = 1;
     if (text.isEmpty()) return;
     const qsizetype bar = FindNextBar(barSearch_, text);
     if (bar < 0) {
-        dialogs_->ShowMessage(this, QString(), EndOfTextMessage(English()));
+        dialogs_->ShowMessage(this, QString(), EndOfTextMessage(english()));
         return;
     }
-    Text2->setFocus();
-    QTextCursor cursor = Text2->textCursor();
+    outputBox->setFocus();
+    QTextCursor cursor = outputBox->textCursor();
     cursor.setPosition(static_cast<int>(bar));
     cursor.setPosition(static_cast<int>(bar + 1), QTextCursor::KeepAnchor);
-    Text2->setTextCursor(cursor);
+    outputBox->setTextCursor(cursor);
+    if (const auto mark = FindMarkAt(text, bar + 1)) {
+        QStringList words;
+        for (const MarkedWord& word : mark->words)
+            words.append(word.text);
+        announce(MarkAnnouncement(mark->run.mark, words, english()));
+    }
 }
 
-void MainWindow::Command4_Click() {
-    dialogs_->ShowMessage(this, InstructionsTitle(English()), InstructionsText(English()));
-    FocusInput();
+void MainWindow::showInstructions() {
+    dialogs_->ShowMessage(this, InstructionsTitle(english()), InstructionsText(english()));
+    focusInput();
 }
 
 } // namespace vorlen::ui

@@ -6,8 +6,10 @@
 #include "ui/main_window.h"
 #include "ui/messages.h"
 #include "ui/text_box.h"
+#include "ui/window_settings.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
@@ -21,69 +23,88 @@ QString FullPath(const QString& path) {
 
 } // namespace
 
-void MainWindow::opn_Click() {
+void MainWindow::openFile() {
     openCompleted_ = false;
-    const auto chosen = dialogs_->ChooseFileToOpen(this, DialogStart());
+    const auto chosen = dialogs_->ChooseFileToOpen(this, dialogStart());
     if (!chosen) return;
-    fileName_ = FullPath(*chosen);
+    openPath(*chosen);
+}
+
+void MainWindow::openPath(const QString& path) {
+    if (converting_) return;
+    openCompleted_ = false;
+    fileName_ = FullPath(path);
     const ReadTextResult read = ReadTextFile(fileName_);
     if (read.error != 0) {
         // The input box keeps its text: nothing of the file replaced it.
-        ReportFileError(read.error);
+        reportFileError(read.error);
         return;
     }
-    Text1->setPlainText(read.text);
+    inputBox->setPlainText(read.text);
     fileFormat_ = read.format;
     openCompleted_ = true;
     setWindowTitle(FileWindowTitle(fileName_));
+    rememberFile(fileName_);
     if (typing_->Active()) typing_->Restart(true);
-    FocusInput();
+    focusInput();
 }
 
-SaveOutcome MainWindow::sv_Click() {
-    return Save(false);
+SaveOutcome MainWindow::save() {
+    return saveTo(false);
 }
 
-SaveOutcome MainWindow::sa_Click() {
-    return Save(true);
+SaveOutcome MainWindow::saveAs() {
+    return saveTo(true);
 }
 
 // Every failed save is reported: `openCompleted_` only silences the errors of
 // an open that had already read its file.
-SaveOutcome MainWindow::Save(bool askForName) {
+SaveOutcome MainWindow::saveTo(bool askForName) {
     openCompleted_ = false;
-    const QString text = BoxText(Text2);
+    const QString text = BoxText(outputBox);
     if (text.isEmpty()) {
-        dialogs_->ShowMessage(this, QString(), NoTextToSaveMessage(English()));
+        dialogs_->ShowMessage(this, QString(), NoTextToSaveMessage(english()));
         return SaveOutcome::NothingToSave;
     }
     if (askForName || fileName_.isEmpty()) {
-        const auto chosen = dialogs_->ChooseFileToSave(this, DialogStart());
+        const auto chosen = dialogs_->ChooseFileToSave(this, dialogStart());
         if (!chosen) return SaveOutcome::Cancelled;
         fileName_ = FullPath(*chosen);
     }
     if (const int error = WriteTextFile(fileName_, text, fileFormat_); error != 0) {
-        ReportFileError(error);
+        reportFileError(error);
         return SaveOutcome::Failed;
     }
     convertedSaved_ = true;
     setWindowTitle(FileWindowTitle(fileName_));
+    rememberFile(fileName_);
     return SaveOutcome::Saved;
 }
 
-// The remembered file name; before the first dialog, the data directory (the
-// process's current directory is never changed).
-QString MainWindow::DialogStart() const {
+// The file last opened or saved comes first in Archivo, and its folder is
+// where the next file dialog opens in a later run.
+void MainWindow::rememberFile(const QString& path) {
+    settings_->AddRecentFile(path);
+    settings_->SetLastFolder(QFileInfo(path).absolutePath());
+    updateRecentFiles();
+}
+
+// The remembered file name; before the first dialog, the folder of the last
+// file of an earlier run, else the data directory (the process's current
+// directory is never changed).
+QString MainWindow::dialogStart() const {
     if (!fileName_.isEmpty()) return fileName_;
+    const QString folder = settings_->LastFolder();
+    if (!folder.isEmpty() && QDir(folder).exists()) return folder;
     return QString::fromStdString(engine_->Paths.DataDirectory.string());
 }
 
-void MainWindow::ReportFileError(int errorNumber) {
+void MainWindow::reportFileError(int errorNumber) {
     if (openCompleted_) return;
     dialogs_->ShowMessage(this, QString(), FileErrorMessage(fileName_, errorNumber));
 }
 
-void MainWindow::ex_Click() {
+void MainWindow::exitProgram() {
     close();
 }
 
@@ -97,20 +118,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (OfferToSaveBeforeExit())
-        event->accept();
-    else
+    if (!offerToSaveBeforeExit()) {
         event->ignore();
+        return;
+    }
+    settings_->SetGeometry(saveGeometry());
+    event->accept();
 }
 
 // False when the program must stay open: the save the user asked for failed
 // and the converted text would be lost.
-bool MainWindow::OfferToSaveBeforeExit() {
+bool MainWindow::offerToSaveBeforeExit() {
     if (convertedSaved_) return true;
     const auto answer =
-        dialogs_->AskText(this, SaveBeforeExitPrompt(English()), DefaultExitAnswer());
-    if (!answer || !AnswerMeansSave(*answer, English())) return true;
-    return sa_Click() != SaveOutcome::Failed;
+        dialogs_->AskText(this, SaveBeforeExitPrompt(english()), DefaultExitAnswer());
+    if (!answer || !AnswerMeansSave(*answer, english())) return true;
+    return saveAs() != SaveOutcome::Failed;
 }
 
 } // namespace vorlen::ui

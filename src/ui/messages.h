@@ -1,5 +1,5 @@
-// Every message the window shows, in Spanish, or in English when Check2 is
-// ticked. The file error report exists in English only.
+// Every message the window shows, in Spanish, or in English when the English
+// captions box is ticked. The file error report exists in English only.
 #pragma once
 
 #include <QString>

@@ -20,9 +20,9 @@ namespace {
 // click ended with a message.
 int FindNext(TestWindow& t) {
     const auto shown = t.dialogs().messages.size();
-    t.Click("Command3");
+    t.Click("findNextBarButton");
     if (t.dialogs().messages.size() != shown) return -1;
-    const QTextCursor cursor = t.Text2()->textCursor();
+    const QTextCursor cursor = t.OutputBox()->textCursor();
     if (cursor.selectedText() != u"|"_s) return -2;
     return cursor.selectionStart();
 }
@@ -49,7 +49,7 @@ class ConversionTest : public QObject {
 void ConversionTest::convertAgreesWithTheEngine_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::newRow("defaults") << QStringList{};
-    QTest::newRow("no diacritics: the other vocabulary") << QStringList{u"Check1"_s};
+    QTest::newRow("no diacritics: the other vocabulary") << QStringList{u"ignoreDiacriticsBox"_s};
 }
 
 void ConversionTest::convertAgreesWithTheEngine() {
@@ -63,18 +63,18 @@ void ConversionTest::convertAgreesWithTheEngine() {
     bool fired = false;
     QTimer::singleShot(0, &t.window(), [&] {
         fired = true;
-        QVERIFY(!t.Get<QWidget>("Command1")->isEnabled() && !t.Text2()->isEnabled());
+        QVERIFY(!t.Get<QWidget>("convertButton")->isEnabled() && !t.OutputBox()->isEnabled());
         QVERIFY(t.Get<QProgressBar>("progress")->isVisible());
         QCOMPARE(t.Get<QProgressBar>("progress")->maximum(), 14 * 40);
-        t.window().Command1_Click();
+        t.window().convertText();
     });
     t.Convert(input.repeated(40));
     QVERIFY(fired);
-    QCOMPARE(t.Text2()->toPlainText(), t.Reference(input.repeated(40)));
-    QCOMPARE(t.Text1()->toPlainText(), input.repeated(40));
+    QCOMPARE(t.OutputBox()->toPlainText(), t.Reference(input.repeated(40)));
+    QCOMPARE(t.InputBox()->toPlainText(), input.repeated(40));
     QCOMPARE(t.dialogs().messages, QStringList{u"Listo."_s}); // one conversion
-    QVERIFY(!t.window().ConvertedSaved());
-    QVERIFY(t.Text2()->isEnabled() && !t.Get<QProgressBar>("progress")->isVisible());
+    QVERIFY(!t.window().convertedSaved());
+    QVERIFY(t.OutputBox()->isEnabled() && !t.Get<QProgressBar>("progress")->isVisible());
 }
 
 void ConversionTest::longTextsEndWithBeepAndMessage_data() {
@@ -91,11 +91,11 @@ void ConversionTest::longTextsEndWithBeepAndMessage() {
     QFETCH(bool, english);
     QFETCH(QString, message);
     TestWindow t;
-    if (english) t.Click("Check2");
+    if (english) t.Click("englishBox");
     t.Convert(u"casa "_s.repeated(length).left(length));
     QCOMPARE(t.dialogs().beeps, message.isEmpty() ? 0 : 1);
     QCOMPARE(t.dialogs().messages, message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(t.Text2()->toPlainText().startsWith(u"casa casa"_s));
+    QVERIFY(t.OutputBox()->toPlainText().startsWith(u"casa casa"_s));
 }
 
 void ConversionTest::closingWhileConvertingStopsThenOffersTheSave() {
@@ -107,7 +107,7 @@ void ConversionTest::closingWhileConvertingStopsThenOffersTheSave() {
     QVERIFY(t.dialogs().messages.isEmpty()); // stopped: no "Listo."
     QCOMPARE(t.dialogs().prompts.size(), 1);
     QVERIFY(!t.window().isVisible());
-    const QString shown = t.Text2()->toPlainText();
+    const QString shown = t.OutputBox()->toPlainText();
     QVERIFY(shown.size() < input.size() && t.Reference(input).startsWith(shown));
 }
 
@@ -131,22 +131,22 @@ void ConversionTest::clickChoosesAnAlternative() {
     QFETCH(int, click);
     QFETCH(QString, expected);
     TestWindow t;
-    t.Text2()->setPlainText(text);
-    ClickCharacter(t.Text2(), click);
-    QCOMPARE(t.Text2()->toPlainText(), expected);
+    t.OutputBox()->setPlainText(text);
+    ClickCharacter(t.OutputBox(), click);
+    QCOMPARE(t.OutputBox()->toPlainText(), expected);
 }
 
 void ConversionTest::choosingMarksTheTextUnsaved() {
     // Saved, then an alternative settled: leaving must still offer the save,
     // or the choice is lost.
     TestWindow t;
-    t.Text2()->setPlainText(u"ves|vez"_s);
+    t.OutputBox()->setPlainText(u"ves|vez"_s);
     t.dialogs().saveAnswers.push_back(t.FilePath(u"out.txt"_s));
-    t.Trigger("sa");
-    QVERIFY(t.window().ConvertedSaved());
-    ClickCharacter(t.Text2(), 5);
-    QCOMPARE(t.Text2()->toPlainText(), u"vez"_s);
-    QVERIFY(!t.window().ConvertedSaved());
+    t.Trigger("saveAsAction");
+    QVERIFY(t.window().convertedSaved());
+    ClickCharacter(t.OutputBox(), 5);
+    QCOMPARE(t.OutputBox()->toPlainText(), u"vez"_s);
+    QVERIFY(!t.window().convertedSaved());
 }
 
 void ConversionTest::findNextBarWalksFromBarToBar() {
@@ -158,15 +158,15 @@ void ConversionTest::findNextBarWalksFromBarToBar() {
             found.append(FindNext(t));
         QCOMPARE(found, bars);
     };
-    t.Click("Command3"); // an empty text: nothing happens, no message either
+    t.Click("findNextBarButton"); // an empty text: nothing happens, no message either
     QVERIFY(t.dialogs().messages.isEmpty());
-    t.Text2()->setPlainText(u"|ves|vez| y |kasa"_s);
+    t.OutputBox()->setPlainText(u"|ves|vez| y |kasa"_s);
     walk({0});
-    QCOMPARE(t.window().focusWidget(), static_cast<QWidget*>(t.Text2()));
+    QCOMPARE(t.window().focusWidget(), static_cast<QWidget*>(t.OutputBox()));
     walk({4, 8, 12, -1});
     QCOMPARE(t.dialogs().messages.last(), u"Fin de texto."_s);
     walk({0});
-    t.Click("Check2"); // the language changes, the position stays
+    t.Click("englishBox"); // the language changes, the position stays
     walk({4, 8, 12, -1});
     QCOMPARE(t.dialogs().messages.last(), u"End of text."_s);
     // A new conversion goes on from the old position, here past its end.
@@ -193,10 +193,10 @@ void ConversionTest::marksAreFoundByKind() {
 
 void ConversionTest::marksAreColouredInTheOutputBox() {
     TestWindow t;
-    t.Click("Option2"); // every word becomes the list of its spellings
+    t.Click("changeFoundWordsOption"); // every word becomes the list of its spellings
     t.Convert(u"ves brrmp"_s);
-    QCOMPARE(t.Text2()->toPlainText(), u"ves|vez |brrmp"_s);
-    const auto formats = t.Text2()->document()->firstBlock().layout()->formats();
+    QCOMPARE(t.OutputBox()->toPlainText(), u"ves|vez |brrmp"_s);
+    const auto formats = t.OutputBox()->document()->firstBlock().layout()->formats();
     QCOMPARE(formats.size(), 2);
     QCOMPARE(formats[0].start, 0);
     QCOMPARE(formats[0].format, ui::BarHighlighter::Format(ui::BarMark::Alternatives));

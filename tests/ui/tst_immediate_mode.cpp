@@ -40,7 +40,7 @@ void ImmediateModeTest::typedWordsAreConverted_data() {
     QTest::newRow("a separator first converts nothing") << QStringList{} << u" ,kasa "_s;
     QTest::newRow("Spanish letters") << QStringList{} << u"el niño y el año "_s;
     QTest::newRow("capitals are converted too") << QStringList{} << u"Kasa. Perro gato "_s;
-    QTest::newRow("bar after a change") << QStringList{u"Check4"_s} << u"kasa ves "_s;
+    QTest::newRow("bar after a change") << QStringList{u"barAfterChangeBox"_s} << u"kasa ves "_s;
     QTest::newRow("Backspace inside a word") << QStringList{} << u"hola kasx\ba "_s;
     QTest::newRow("Backspace over a whole word") << QStringList{} << u"hola ves\b\b\bkasa "_s;
     QTest::newRow("Backspace over ñ") << QStringList{} << u"niñ\bño "_s;
@@ -52,37 +52,37 @@ void ImmediateModeTest::typedWordsAreConverted() {
     QFETCH(QString, keys);
     TestWindow t;
     t.Click(clicks);
-    t.Click("Check6");
-    TypeText(t.Text1(), keys);
+    t.Click("immediateModeBox");
+    TypeText(t.InputBox(), keys);
     // Every word ended with its separator; a separator ends none of the
     // words that follow it, so the capitals rule protects nothing here.
     EngineOptions options = t.window().engine().Options;
     options.CapsRule = false;
-    QCOMPARE(t.Text1()->toPlainText(), t.Reference(Typed(keys), options));
-    QVERIFY(t.Text2()->toPlainText().isEmpty());
-    QVERIFY(t.window().ConvertedSaved());
+    QCOMPARE(t.InputBox()->toPlainText(), t.Reference(Typed(keys), options));
+    QVERIFY(t.OutputBox()->toPlainText().isEmpty());
+    QVERIFY(t.window().convertedSaved());
 }
 
 void ImmediateModeTest::typingElsewhereCutsNothing() {
     TestWindow t;
-    t.Click("Check6");
-    TypeText(t.Text1(), u"kasa "_s);
-    const QString first = t.Text1()->toPlainText();
-    t.Text1()->moveCursor(QTextCursor::Start);
-    TypeText(t.Text1(), u"y "_s);
-    t.Text1()->moveCursor(QTextCursor::End);
-    TypeText(t.Text1(), u"ves "_s);
-    QCOMPARE(t.Text1()->toPlainText(), u"y "_s + first + t.Reference(u"ves "_s));
+    t.Click("immediateModeBox");
+    TypeText(t.InputBox(), u"kasa "_s);
+    const QString first = t.InputBox()->toPlainText();
+    t.InputBox()->moveCursor(QTextCursor::Start);
+    TypeText(t.InputBox(), u"y "_s);
+    t.InputBox()->moveCursor(QTextCursor::End);
+    TypeText(t.InputBox(), u"ves "_s);
+    QCOMPARE(t.InputBox()->toPlainText(), u"y "_s + first + t.Reference(u"ves "_s));
 }
 
 void ImmediateModeTest::typingGoesOnAfterAnOpenedFile() {
     TestWindow t;
-    t.Click("Check6");
+    t.Click("immediateModeBox");
     WriteBytes(t.FilePath(u"in.txt"_s), "hola\r\nmundo");
     t.dialogs().openAnswers.push_back(t.FilePath(u"in.txt"_s));
-    t.Trigger("opn");
-    TypeText(t.Text1(), u"kasa "_s);
-    QCOMPARE(t.Text1()->toPlainText(), u"hola\nmundo\n"_s + t.Reference(u"kasa "_s));
+    t.Trigger("openAction");
+    TypeText(t.InputBox(), u"kasa "_s);
+    QCOMPARE(t.InputBox()->toPlainText(), u"hola\nmundo\n"_s + t.Reference(u"kasa "_s));
 }
 
 QTEST_MAIN(ImmediateModeTest)

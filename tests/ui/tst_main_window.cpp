@@ -41,36 +41,34 @@ class MainWindowTest : public QObject {
     void immediateModeGreysConvertAndFind();
     void brokenVocabularyEndsTheProgram_data();
     void brokenVocabularyEndsTheProgram();
-    void failedReloadLeavesCheck1AsTheWordsInUse();
-    void instructionsInBothLanguages();
+    void failedReloadLeavesTheDiacriticsBoxAsTheWordsInUse();
+    void instructionsQuoteTheCaptionsShown();
 };
 
 void MainWindowTest::startsWithTheDesignState() {
     TestWindow t;
     QCOMPARE(t.window().windowTitle(), u"Vorlenta de Deletreo / Spanish Spelling Vorlenter"_s);
-    for (const char* ticked : {"Check3", "Check5", "Option1"})
+    for (const char* ticked : {"capsRuleBox", "similarWordsBox", "keepFoundWordsOption"})
         QVERIFY2(t.Get<QAbstractButton>(ticked)->isChecked(), ticked);
-    for (const char* clear : {"Check1", "Check2", "Check4", "Check6", "Option2"})
+    for (const char* clear : {"ignoreDiacriticsBox", "englishBox", "barAfterChangeBox",
+                              "immediateModeBox", "changeFoundWordsOption"})
         QVERIFY2(!t.Get<QAbstractButton>(clear)->isChecked(), clear);
     QCOMPARE(t.window().engine().Options, EngineOptions{});
-    QVERIFY(t.window().ConvertedSaved());
+    QVERIFY(t.window().convertedSaved());
     QVERIFY(t.dialogs().messages.isEmpty());
-    QCOMPARE(t.Text1()->font().pointSizeF(), 12.0);
-    QCOMPARE(t.Get<QWidget>("Command3")->font().pointSizeF(), 12.0);
-    QCOMPARE(t.Get<QWidget>("Check6")->font().pointSizeF(), 9.75);
-    QCOMPARE(t.Get<QWidget>("Option2")->font().pointSizeF(), 9.75);
 
     // Tab order; the option buttons of the frame take one stop each.
     QStringList order;
-    QWidget* w = t.Text1();
+    QWidget* w = t.InputBox();
     do {
         if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isEnabled()) order.append(w->objectName());
         w = w->nextInFocusChain();
-    } while (w != t.Text1());
-    QCOMPARE(order,
-             QStringList({u"Text1"_s, u"Text2"_s, u"Option1"_s, u"Option2"_s, u"Command1"_s,
-                          u"Command2"_s, u"Command3"_s, u"Check1"_s, u"Check2"_s, u"Check3"_s,
-                          u"Command4"_s, u"Check4"_s, u"Check5"_s, u"Check6"_s}));
+    } while (w != t.InputBox());
+    QCOMPARE(order, QStringList({u"inputBox"_s, u"outputBox"_s, u"keepFoundWordsOption"_s,
+                                 u"changeFoundWordsOption"_s, u"convertButton"_s, u"clearButton"_s,
+                                 u"findNextBarButton"_s, u"ignoreDiacriticsBox"_s, u"englishBox"_s,
+                                 u"capsRuleBox"_s, u"instructionsButton"_s, u"barAfterChangeBox"_s,
+                                 u"similarWordsBox"_s, u"immediateModeBox"_s}));
 }
 
 void MainWindowTest::fontFallsBackToLiberationMono() {
@@ -88,24 +86,25 @@ void MainWindowTest::captionsSwitchAndSwitchBack() {
         controls.append(t.window().findChild<QWidget*>(QString::fromLatin1(c.control)));
         design.append(CaptionOf(controls.last()));
     }
-    QCOMPARE(CaptionOf(t.Get<QWidget>("Command1")), u"Convertir"_s);
-    t.Click("Check2");
-    QCOMPARE(CaptionOf(t.Get<QWidget>("Command1")), u"Convert"_s);
-    QCOMPARE(CaptionOf(t.Get<QWidget>("Check2")), u"Capciones en inglés. English captions."_s);
+    QCOMPARE(CaptionOf(t.Get<QWidget>("convertButton")), u"Convertir"_s);
+    t.Click("englishBox");
+    QCOMPARE(CaptionOf(t.Get<QWidget>("convertButton")), u"Convert"_s);
+    QCOMPARE(CaptionOf(t.Get<QWidget>("englishBox")), u"Capciones en inglés. English captions."_s);
     for (qsizetype k = 0; k < controls.size(); ++k)
         QVERIFY2(CaptionOf(controls[k]) != design[k], ui::kCaptions[k].control);
     // The window's caption and the menu stay Spanish.
     QCOMPARE(t.window().windowTitle(), ui::StartWindowTitle());
-    QCOMPARE(t.window().findChild<QMenu*>(u"fl"_s)->title(), u"&Archivo"_s);
-    QCOMPARE(t.window().findChild<QAction*>(u"sa"_s)->text(), u"Ahorrar &Como"_s);
-    t.Click("Check2");
+    QCOMPARE(t.window().findChild<QMenu*>(u"fileMenu"_s)->title(), u"&Archivo"_s);
+    QCOMPARE(t.window().findChild<QAction*>(u"saveAsAction"_s)->text(), u"Ahorrar &Como"_s);
+    t.Click("englishBox");
     for (qsizetype k = 0; k < controls.size(); ++k)
         QCOMPARE(CaptionOf(controls[k]), design[k]);
 }
 
 void MainWindowTest::optionControlsSetTheEngine() {
     TestWindow t;
-    t.Click({u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s, u"Option2"_s});
+    t.Click({u"ignoreDiacriticsBox"_s, u"englishBox"_s, u"capsRuleBox"_s, u"barAfterChangeBox"_s,
+             u"similarWordsBox"_s, u"changeFoundWordsOption"_s});
     EngineOptions o;
     o.IgnoreDiacritics = true;
     o.EnglishMessages = true;
@@ -114,27 +113,28 @@ void MainWindowTest::optionControlsSetTheEngine() {
     o.SimilarOnMiss = false;
     o.ChangeFoundWords = true;
     QCOMPARE(t.window().engine().Options, o);
-    t.Click({u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s, u"Option1"_s});
+    t.Click({u"ignoreDiacriticsBox"_s, u"englishBox"_s, u"capsRuleBox"_s, u"barAfterChangeBox"_s,
+             u"similarWordsBox"_s, u"keepFoundWordsOption"_s});
     QCOMPARE(t.window().engine().Options, EngineOptions{});
     QVERIFY(t.dialogs().messages.isEmpty());
 }
 
 void MainWindowTest::immediateModeGreysConvertAndFind() {
     TestWindow t;
-    t.Text1()->setPlainText(u"aber si yano"_s);
-    t.Click("Check6");
+    t.InputBox()->setPlainText(u"aber si yano"_s);
+    t.Click("immediateModeBox");
     QCOMPARE(t.window().engine().Options.ImmediateMode, 1);
-    QVERIFY(t.Text1()->toPlainText().isEmpty());
-    QVERIFY(!t.Get<QPushButton>("Command1")->isEnabled());
-    QVERIFY(!t.Get<QPushButton>("Command3")->isEnabled());
-    QVERIFY(t.Get<QPushButton>("Command2")->isEnabled());
+    QVERIFY(t.InputBox()->toPlainText().isEmpty());
+    QVERIFY(!t.Get<QPushButton>("convertButton")->isEnabled());
+    QVERIFY(!t.Get<QPushButton>("findNextBarButton")->isEnabled());
+    QVERIFY(t.Get<QPushButton>("clearButton")->isEnabled());
 
-    t.Text1()->setPlainText(u"hola"_s);
-    t.Click("Check6");
+    t.InputBox()->setPlainText(u"hola"_s);
+    t.Click("immediateModeBox");
     QCOMPARE(t.window().engine().Options.ImmediateMode, 0);
-    QVERIFY(t.Get<QPushButton>("Command1")->isEnabled());
-    QVERIFY(t.Get<QPushButton>("Command3")->isEnabled());
-    QCOMPARE(t.Text1()->toPlainText(), u"hola"_s);
+    QVERIFY(t.Get<QPushButton>("convertButton")->isEnabled());
+    QVERIFY(t.Get<QPushButton>("findNextBarButton")->isEnabled());
+    QCOMPARE(t.InputBox()->toPlainText(), u"hola"_s);
 }
 
 void MainWindowTest::brokenVocabularyEndsTheProgram_data() {
@@ -153,47 +153,49 @@ void MainWindowTest::brokenVocabularyEndsTheProgram() {
     if (!contents.isEmpty()) WriteBytes(file, contents);
     auto dialogs = std::make_unique<ScriptedDialogs>();
     ScriptedDialogs& shown = *dialogs;
-    ui::MainWindow window(std::move(dialogs));
+    ui::MainWindow window(std::move(dialogs), dir.filePath(u"settings.ini"_s));
     PathOptions paths;
     paths.Vocabulary = file.toStdString();
     paths.DataDirectory = dir.filePath(u"data"_s).toStdString();
-    QVERIFY(!window.Form_Load(paths));
+    QVERIFY(!window.start(paths));
     QCOMPARE(shown.messages.size(), 1);
     QVERIFY2(shown.messages[0].contains(problem), qPrintable(shown.messages[0]));
     QVERIFY2(shown.messages[0].contains(u"spanall.txt"_s), qPrintable(shown.messages[0]));
     QVERIFY(!window.isVisible());
 }
 
-void MainWindowTest::failedReloadLeavesCheck1AsTheWordsInUse() {
+void MainWindowTest::failedReloadLeavesTheDiacriticsBoxAsTheWordsInUse() {
     TestWindow t;
     // Without the main file in the data directory the file without diacritics
     // cannot be built.
     std::filesystem::remove_all(*t.Paths().DataDirectory);
-    t.Click("Check1");
+    t.Click("ignoreDiacriticsBox");
     QCOMPARE(t.dialogs().messages.size(), 1);
-    QVERIFY(!t.Get<QCheckBox>("Check1")->isChecked());
+    QVERIFY(!t.Get<QCheckBox>("ignoreDiacriticsBox")->isChecked());
     QCOMPARE(t.window().engine().Options.IgnoreDiacritics, 0);
 }
 
-void MainWindowTest::instructionsInBothLanguages() {
-    // The paragraph of support: an invitation, a blank line, four lines naming
-    // the project and its maintainers, a blank line, then the last sentence.
-    const QRegularExpression ending(u"[^\n]+\n\n(Proyecto|The) Vorlen[^\n]*\n([^\n]+\n){3}\n"
-                                    u"(El creador|The creator) [^\n]+\\.$"_s);
+void MainWindowTest::instructionsQuoteTheCaptionsShown() {
+    // The instructions name the boxes and the button by their captions, in
+    // quotes: each must be one the window shows in that language.
     TestWindow t;
-    t.Click("Command4");
-    t.Click("Check2");
-    t.Click("Command4");
-    QCOMPARE(t.dialogs().messages.size(), 2);
-    QCOMPARE(t.dialogs().titles[0], u"Instrucciones"_s);
-    QCOMPARE(t.dialogs().titles[1], u"Instructions"_s);
-    const QString spanish = t.dialogs().messages[0], english = t.dialogs().messages[1];
-    QVERIFY(spanish.startsWith(u"Este programa es para ajustar el deletreo"_s));
-    QVERIFY(english.startsWith(u"This program is for adjusting spelling"_s));
-    QVERIFY2(ending.match(spanish).hasMatch(), qPrintable(spanish));
-    QVERIFY2(ending.match(english).hasMatch(), qPrintable(english));
-    QVERIFY(spanish.contains(u"ahorrar el texto convertido. Palabras se pueden"_s));
-    QVERIFY(english.contains(u"save the converted text.\nWords can be added"_s));
+    const QRegularExpression quoted(u"\"([^\"]+)\""_s);
+    for (const bool english : {false, true}) {
+        if (english) t.Click("englishBox");
+        t.Click("instructionsButton");
+        QStringList shown;
+        for (QWidget* control : t.window().centralWidget()->findChildren<QWidget*>())
+            shown.append(CaptionOf(control).remove(u':'));
+        int quotes = 0;
+        for (const QRegularExpressionMatch& match :
+             quoted.globalMatch(t.dialogs().messages.last())) {
+            ++quotes;
+            QVERIFY2(shown.contains(match.captured(1)), qPrintable(match.captured(1)));
+        }
+        QCOMPARE(quotes, 3);
+    }
+    QVERIFY(t.dialogs().titles[0] != t.dialogs().titles[1]);
+    QVERIFY(t.dialogs().messages[0] != t.dialogs().messages[1]);
 }
 
 QTEST_MAIN(MainWindowTest)

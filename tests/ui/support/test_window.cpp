@@ -31,7 +31,8 @@ void WriteVocabulary(const QString& path, const QStringList& words) {
 
 } // namespace
 
-TestWindow::TestWindow() {
+TestWindow::TestWindow(const QString& settingsFile)
+    : settingsFile_(settingsFile.isEmpty() ? dir_.filePath(u"settings.ini"_s) : settingsFile) {
     WriteVocabulary(dir_.filePath(u"spanall.txt"_s),
                     {u"casa"_s,  u"vez"_s,   u"ves"_s,   u"ya"_s,   u"hay"_s,   u"ay"_s,
                      u"si"_s,    u"sí"_s,    u"haber"_s, u"a"_s,    u"ver"_s,   u"año"_s,
@@ -39,8 +40,8 @@ TestWindow::TestWindow() {
                      u"mundo"_s, u"llano"_s, u"perro"_s, u"gato"_s, u"jardín"_s});
     auto dialogs = std::make_unique<ScriptedDialogs>();
     dialogs_ = dialogs.get();
-    window_ = std::make_unique<ui::MainWindow>(std::move(dialogs));
-    window_->Form_Load(Paths());
+    window_ = std::make_unique<ui::MainWindow>(std::move(dialogs), SettingsFile());
+    window_->start(Paths());
 }
 
 TestWindow::~TestWindow() = default;
@@ -70,8 +71,8 @@ void TestWindow::Trigger(const char* menuItem) {
 }
 
 void TestWindow::Convert(const QString& text) {
-    Text1()->setPlainText(text);
-    Click("Command1");
+    InputBox()->setPlainText(text);
+    Click("convertButton");
 }
 
 QString TestWindow::Reference(const QString& input) {
@@ -103,14 +104,17 @@ void TypeText(QWidget* widget, const QString& text) {
     }
 }
 
-void ClickCharacter(QPlainTextEdit* box, int index) {
+QPoint CharacterPoint(QPlainTextEdit* box, int index) {
     QTextCursor cursor(box->document());
     cursor.setPosition(index);
     const QRect before = box->cursorRect(cursor);
     cursor.setPosition(index + 1);
     const QRect after = box->cursorRect(cursor);
-    const QPoint middle((before.center().x() + after.center().x()) / 2, before.center().y());
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
+    return {(before.center().x() + after.center().x()) / 2, before.center().y()};
+}
+
+void ClickCharacter(QPlainTextEdit* box, int index) {
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, CharacterPoint(box, index));
 }
 
 QByteArray ReadBytes(const QString& path) {
