@@ -83,11 +83,45 @@ val StringArray(const std::vector<std::string>& strings) {
     return array;
 }
 
+// Runs `f`, turning a C++ exception into a JavaScript Error with its message
+// (WebAssembly exceptions reach JavaScript without one).
+template <typename F>
+auto Guarded(F&& f) -> decltype(f()) {
+    std::string message;
+    try {
+        return f();
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "unknown error";
+    }
+    val::global("Error").new_(message).throw_();
+}
+
 class WasmSpeller {
   public:
     // The vocabulary arrives as bytes; the Speller reads it from the
     // in-memory file system, and the file goes once it is read.
     explicit WasmSpeller(const std::string& vocabularyBytes) {
+        Guarded([&] { Open(vocabularyBytes); });
+    }
+
+    val ConvertText(const std::string& text, const val& options, const val& progress) const {
+        return Guarded([&] { return Convert(text, options, progress); });
+    }
+
+    val ConvertWord(const std::string& word, const val& options) const {
+        return Guarded([&] { return Check(word, options); });
+    }
+
+    val ConvertFileBytes(const std::string& bytes, const val& options) const {
+        return Guarded([&] { return ConvertBytes(bytes, options); });
+    }
+
+    val Warnings() const { return StringArray(speller_->Warnings()); }
+
+  private:
+    void Open(const std::string& vocabularyBytes) {
         const char* path = "/vocabulary.txt";
         std::FILE* file = std::fopen(path, "wb");
         if (!file) throw std::runtime_error("cannot write the vocabulary to memory");
@@ -107,7 +141,7 @@ class WasmSpeller {
     // {text, words: [{offset, length, outputOffset, outputLength, status,
     // candidates, fromContext}], finished}; `progress(done, total)` (bytes of
     // UTF-8) is called now and then and may return false to stop.
-    val ConvertText(const std::string& text, const val& options, const val& progress) const {
+    val Convert(const std::string& text, const val& options, const val& progress) const {
         vorlen::ProgressCallback callback;
         if (progress.typeOf().as<std::string>() == "function")
             callback = [&progress](std::size_t done, std::size_t total) {
@@ -141,7 +175,7 @@ class WasmSpeller {
         return result;
     }
 
-    val ConvertWord(const std::string& word, const val& options) const {
+    val Check(const std::string& word, const val& options) const {
         const vorlen::WordCheck check = speller_->Check(word, ReadOptions(options));
         val result = val::object();
         result.set("word", check.Word);
@@ -157,7 +191,7 @@ class WasmSpeller {
     // anything else is read and written back as Windows-1252, so no byte is
     // lost. Returns the bytes (a Uint8Array); throws when the result cannot
     // be written in the file's encoding.
-    val ConvertFileBytes(const std::string& bytes, const val& options) const {
+    val ConvertBytes(const std::string& bytes, const val& options) const {
         const bool utf8 = vorlen::IsValidUtf8(bytes);
         const std::string text = utf8 ? bytes : vorlen::Cp1252ToUtf8(bytes);
         std::string converted = speller_->Convert(text, ReadOptions(options)).Text;
@@ -172,9 +206,6 @@ class WasmSpeller {
             .call<val>("slice");
     }
 
-    val Warnings() const { return StringArray(speller_->Warnings()); }
-
-  private:
     std::unique_ptr<vorlen::Speller> speller_;
 };
 

@@ -189,6 +189,7 @@ async function convert() {
     }, english());
     for (const word of result.words) word.original = text.slice(word.offset, word.offset + word.length);
     setSegments(buildSegments(result));
+    if (result.milliseconds !== undefined) output.dataset.engineMilliseconds = result.milliseconds.toFixed(0);
     lastMark = -1;
     status.textContent = say('done');
   } catch (error) {
