@@ -208,29 +208,34 @@ $('clear').addEventListener('click', () => {
 
 // Immediate mode: a word is converted in the text box as soon as the space or
 // sign after it is typed. The sentence so far goes along, so that the
-// capital-letter rule sees where the sentence starts.
+// capital-letter rule sees where the sentence starts. Answers come back in
+// order; the replacements made meanwhile (earlier words) shift the later ones.
+const immediateEdits = []; // {at, delta} of each replacement made
 input.addEventListener('input', async (event) => {
   if (!$('immediate').checked || event.inputType !== 'insertText' || !event.data) return;
   if (WORD_LETTER.test(event.data)) return;
-  const caret = input.selectionStart;
-  const before = input.value.slice(0, caret - event.data.length);
+  const typedAt = input.selectionStart - event.data.length;
+  const before = input.value.slice(0, typedAt);
   const match = before.match(/[\p{L}\p{M}]+$/u);
   if (!match) return;
   const wordStart = before.length - match[0].length;
-  const sentenceStart = Math.max(before.lastIndexOf('.', wordStart - 1), before.lastIndexOf('\n', wordStart - 1),
-    before.lastIndexOf('?', wordStart - 1), before.lastIndexOf('!', wordStart - 1)) + 1;
-  const piece = before.slice(sentenceStart);
+  const sentenceStart = Math.max(...['.', '\n', '?', '!'].map((c) => before.lastIndexOf(c, wordStart - 1))) + 1;
+  const editsSeen = immediateEdits.length;
   try {
-    const result = await engine.convert(piece, options(), undefined, english());
+    const result = await engine.convert(before.slice(sentenceStart), options(), undefined, english());
     const word = result.words.find((w) => sentenceStart + w.offset === wordStart);
     if (!word) return;
+    const shift = immediateEdits.slice(editsSeen).reduce((sum, e) => sum + (e.at < wordStart ? e.delta : 0), 0);
+    const start = wordStart + shift;
+    const end = start + match[0].length;
     // Only when the word is still there as typed.
-    if (input.value.slice(wordStart, before.length) !== match[0]) return;
+    if (input.value.slice(start, end) !== match[0] || WORD_LETTER.test(input.value.charAt(end))) return;
     const replacement = result.text.slice(word.outputOffset, word.outputOffset + word.outputLength);
-    const caretNow = input.selectionStart;
-    input.setRangeText(replacement, wordStart, before.length, 'preserve');
-    if (caretNow >= before.length) {
-      const moved = caretNow + replacement.length - match[0].length;
+    const caret = input.selectionStart;
+    input.setRangeText(replacement, start, end, 'preserve');
+    immediateEdits.push({ at: start, delta: replacement.length - match[0].length });
+    if (caret >= end) {
+      const moved = caret + replacement.length - match[0].length;
       input.setSelectionRange(moved, moved);
     }
   } catch (error) {

@@ -76,6 +76,21 @@ test('alternatives chosen by click and by keyboard, undone, and downloaded', asy
   assert.equal(readFileSync(await download.path(), 'utf8'), 'haber si yano ay ves. casa|caza');
 });
 
+test('immediate mode converts each word as its ending key is typed; a Windows-1252 file opens', async () => {
+  await page.click('#clear');
+  await page.check('#immediate');
+  await page.click('#input');
+  await page.keyboard.type('aber si yano ');
+  await page.waitForFunction(() => document.querySelector('#input').value === 'haber si yano|llano ');
+  await page.keyboard.type('ay');
+  assert.equal(await page.inputValue('#input'), 'haber si yano|llano ay');
+  await page.uncheck('#immediate');
+  await page.setInputFiles('#open', { name: 'carta.txt', mimeType: 'text/plain',
+    buffer: Buffer.from('ma\xf1ana bamos\n', 'latin1') });
+  await page.waitForFunction(() => document.querySelector('#input').value !== 'haber si yano|llano ay');
+  assert.equal(await page.inputValue('#input'), 'mañana bamos\n');
+});
+
 test('once loaded the page makes no network request, and converts offline after a reload', async () => {
   const requests = [];
   const watch = (request) => requests.push(request.url());
