@@ -206,6 +206,13 @@ void ConvertWord(Engine& engine) {
     engine.SourceWord = engine.CurrentWord;
     ClassifyCasing(engine);
 
+    if (engine.WorkWord.size() > kMaxWordLetters) {
+        engine.WordResult = std::string(kNone);
+        engine.NotFoundTag = "NF:";
+        engine.SimilarWords.clear();
+        return;
+    }
+
     Respell(engine, std::string(engine.WorkWord));
     ComposeWordReport(engine);
 

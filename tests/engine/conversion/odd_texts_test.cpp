@@ -4,6 +4,8 @@
 // exactly as it was.
 #include "conversion/text_driver.h"
 #include "conversion/utf8_text.h"
+#include "conversion/word_pipeline.h"
+#include "phonetics/respell.h"
 #include "support/test_vocabulary.h"
 #include "vocabulary/cp1252.h"
 
@@ -130,6 +132,38 @@ TEST(OddTexts, AWordOfOneHundredFiftyThousandLetters) {
         EXPECT_TRUE(out.ends_with(" casa|caza"));
         EXPECT_GT(out.size(), word.size());
     }
+}
+
+// A run of letters longer than any Spanish word is not found, and no
+// spelling of it is even built: a run of a million letters took a minute.
+TEST(OddTexts, RunsTooLongToBeWordsAreNotSearched) {
+    Engine engine = TestEngine();
+    long built = 0;
+    SetCandidateObserver(engine, [&built](std::string_view) { ++built; });
+    const auto shown = [&engine](const std::string& word) {
+        engine.CurrentWord = word;
+        ConvertWord(engine);
+        ToOutputForm(engine);
+        MarkNotFoundOrChanged(engine);
+        return engine.WordResult;
+    };
+    // At the limit the search still runs.
+    shown(std::string(kMaxWordLetters, 's'));
+    EXPECT_GT(built, 0);
+    built = 0;
+    for (const std::string& word :
+         {std::string(kMaxWordLetters + 1, 's'), "casa" + std::string(kMaxWordLetters, 'h'),
+          std::string(1'000'000, 'h')}) {
+        for (const bool changeFound : {false, true}) {
+            engine.Options.ChangeFoundWords = changeFound;
+            EXPECT_EQ(shown(word), "|" + word);
+            EXPECT_EQ(engine.SimilarWords, "");
+        }
+    }
+    EXPECT_EQ(built, 0);
+    SetCandidateObserver(engine, {});
+    const std::string run(1'000'000, 's');
+    EXPECT_EQ(ConvertText(engine, "aber " + run + " kasa").Text, "haber |" + run + " casa|caza");
 }
 
 TEST(OddTexts, TenMegabytes) {
