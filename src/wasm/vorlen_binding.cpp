@@ -142,9 +142,14 @@ class WasmSpeller {
     // candidates, fromContext}], finished}; `progress(done, total)` (bytes of
     // UTF-8) is called now and then and may return false to stop.
     val Convert(const std::string& text, const val& options, const val& progress) const {
+        // The engine reports after every word; JavaScript hears of it every
+        // 64 KiB, as a call out of WebAssembly costs more than a short word.
         vorlen::ProgressCallback callback;
+        std::size_t nextReport = 0;
         if (progress.typeOf().as<std::string>() == "function")
-            callback = [&progress](std::size_t done, std::size_t total) {
+            callback = [&progress, &nextReport](std::size_t done, std::size_t total) {
+                if (done < nextReport) return true;
+                nextReport = done + 64 * 1024;
                 const val answer = progress(static_cast<double>(done), static_cast<double>(total));
                 return !answer.isFalse();
             };

@@ -189,7 +189,10 @@ async function convert() {
     }, english());
     for (const word of result.words) word.original = text.slice(word.offset, word.offset + word.length);
     setSegments(buildSegments(result));
-    if (result.milliseconds !== undefined) output.dataset.engineMilliseconds = result.milliseconds.toFixed(0);
+    if (result.milliseconds !== undefined) {
+      output.dataset.engineMilliseconds = result.milliseconds.toFixed(0);
+      output.dataset.engineMemoryBytes = result.engineMemoryBytes;
+    }
     lastMark = -1;
     status.textContent = say('done');
   } catch (error) {
