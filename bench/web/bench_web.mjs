@@ -9,6 +9,7 @@
 //   - the peak memory of the page's renderer process while converting.
 import { execFileSync, spawnSync } from 'node:child_process';
 import { readFileSync, readdirSync } from 'node:fs';
+import { loadavg } from 'node:os';
 import { join, resolve } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { launchChromium, serveStatic } from '../../tests/web/browser.mjs';
@@ -97,7 +98,8 @@ try {
   const nativeMs = nativeWithLoadMs - nativeLoadMs;
 
   const mb = (n) => (n / 1e6).toFixed(2);
-  console.log('Offline site (build-wasm/web) and npm package:');
+  console.log(`Offline site (build-wasm/web) and npm package (load average ${loadavg()[0].toFixed(1)}: ` +
+    'times are wall-clock and grow with it):');
   console.log(`  first visit, to the first conversion: ${cold} ms; ${requestsCold} requests, ${mb(sent)} MB sent, ` +
     `${mb(compressed)} MB compressed (target <= 3 MB)`);
   console.log(`  later visit (warm cache), to the first conversion: ${warm} ms, ${requestsWarm} requests (target <= 1000 ms)`);
