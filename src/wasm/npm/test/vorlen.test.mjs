@@ -3,7 +3,9 @@
 // and the vorlen command against the native vorlen-cli on a real text.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { existsSync, readFileSync, readdirSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import { Vorlen } from '../vorlen.mjs';
@@ -74,6 +76,22 @@ test('the vorlen command: standard input, word mode, Windows-1252 kept, errors',
   assert.equal(bad.status, 2);
   assert.match(bad.stderr.toString(), /unknown option/);
   assert.equal(run(['/no/such/file.txt']).status, 2);
+});
+
+test('npm pack gives a tarball that installs and runs without the network', () => {
+  const dir = mkdtempSync(join(tmpdir(), 'vorlen-pack-'));
+  try {
+    const npm = (args, cwd) => spawnSync('npm', args, { cwd, encoding: 'utf8' });
+    const packed = npm(['pack', '--silent', '--pack-destination', dir], fileURLToPath(new URL('..', import.meta.url)));
+    assert.equal(packed.status, 0, packed.stderr);
+    const installed = npm(['install', '--offline', '--no-audit', '--no-fund', '--prefix', dir,
+      join(dir, packed.stdout.trim())], dir);
+    assert.equal(installed.status, 0, installed.stderr);
+    const ran = spawnSync(join(dir, 'node_modules/.bin/vorlen'), [], { input: 'aber si yano ay ves' });
+    assert.equal(ran.stdout.toString(), 'haber si yano|llano ay ves');
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
 });
 
 // A real text: the fortunes-es collection, as the benchmarks use it, against
