@@ -141,13 +141,15 @@ test('a 1 MB paste converts in the worker with progress while the page answers',
   assert.ok(shown === nativeConversion(text), 'the page and vorlen-cli differ on the 1 MB text');
 });
 
-test('on a phone-sized screen the page fits its width', async () => {
+test('on a phone-sized screen the page fits its width, and it can be installed as an app', async () => {
   const phone = await browser.context.newPage();
   await phone.setViewportSize({ width: 360, height: 740 });
   await phone.goto(`${server.url}?texto=${encodeURIComponent('aber si yano ay ves. Mañana bamos a la playa kon mi ermano.')}`);
   await ready(phone);
   await phone.waitForFunction(() => document.querySelector('#output').textContent !== '');
   assert.ok(await phone.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth));
+  const devtools = await browser.context.newCDPSession(phone);
+  assert.deepEqual((await devtools.send('Page.getInstallabilityErrors')).installabilityErrors, []);
   await phone.screenshot({ path: `${docs}web-phone.png` });
   await phone.close();
 });
