@@ -119,3 +119,39 @@ quality: install-bench-deps build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The engine in WebAssembly with Debian's emscripten: the offline site
+# (build-wasm/web/) and the npm package (build-wasm/npm/); its tests run in
+# make test (the browser ones with Debian's chromium and npm playwright-core).
+WASM_DIR ?= build-wasm
+WASM_PACKAGES := emscripten node-acorn nodejs
+WEB_TEST_PACKAGES := chromium fortunes-es
+VORLEN_VERSION := $(shell grep -m1 -o 'vorlen VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+
+.PHONY: wasm install-wasm-deps install-web-test-deps bench-web
+
+install-wasm-deps install-web-test-deps:
+	@missing=$$(for p in $(if $(filter install-wasm-deps,$@),$(WASM_PACKAGES),$(WEB_TEST_PACKAGES)); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing >/dev/null; \
+	fi
+	@if [ $@ = install-web-test-deps ]; then tests/web/install-node-tools.sh $(WASM_DIR)/node-tools; fi
+
+$(WASM_DIR)/build.ninja:
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WASM_DIR) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-fwasm-exceptions -DVORLEN_BUILD_UI=OFF \
+	    -DVORLEN_BUILD_TESTS=OFF -DVORLEN_BUILD_BENCH=OFF -DVORLEN_BUILD_TOOLS=OFF
+
+wasm: install-wasm-deps $(WASM_DIR)/build.ninja
+	NODE_PATH=/usr/share/nodejs cmake --build $(WASM_DIR) -j $(JOBS) --target vorlen-core
+	node src/wasm/assemble.mjs . $(WASM_DIR) $(VORLEN_VERSION)
+
+test: wasm install-web-test-deps
+
+bench: bench-web
+bench-web: wasm install-web-test-deps build
+	VORLEN_NODE_TOOLS=$(WASM_DIR)/node-tools VORLEN_WASM_DIR=$(WASM_DIR) \
+	    VORLEN_CLI=$(BUILD_DIR)/src/cli/vorlen-cli node bench/web/bench_web.mjs

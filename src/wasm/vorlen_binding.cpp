@@ -1,0 +1,231 @@
+// The engine for JavaScript (WebAssembly, through embind): a Speller opened on
+// vocabulary bytes handed over by the caller, converting texts with the
+// page's offsets (UTF-16 code units, as JavaScript indexes strings).
+#include "vocabulary/cp1252.h"
+
+#include <cstdio>
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <memory>
+#include <string>
+#include <vector>
+#include <vorlen/speller.h>
+
+namespace {
+
+using emscripten::val;
+
+// Counts UTF-16 code units along a UTF-8 text, for byte offsets given in
+// increasing order (the words of a conversion come in text order).
+class Utf16Counter {
+  public:
+    explicit Utf16Counter(const std::string& text) : text_(text) {}
+
+    std::size_t UnitsBefore(std::size_t byteOffset) {
+        if (byteOffset < byte_) byte_ = units_ = 0; // out of order: start again
+        while (byte_ < byteOffset && byte_ < text_.size()) {
+            const auto lead = static_cast<unsigned char>(text_[byte_]);
+            // A four-byte sequence is a character beyond the Basic
+            // Multilingual Plane: two units. Continuation bytes count nothing.
+            if ((lead & 0xC0) != 0x80) units_ += lead >= 0xF0 ? 2 : 1;
+            ++byte_;
+        }
+        return units_;
+    }
+
+  private:
+    const std::string& text_;
+    std::size_t byte_ = 0;
+    std::size_t units_ = 0;
+};
+
+const char* StatusName(vorlen::WordStatus status) {
+    switch (status) {
+    case vorlen::WordStatus::Found:
+        return "found";
+    case vorlen::WordStatus::Corrected:
+        return "corrected";
+    case vorlen::WordStatus::Alternatives:
+        return "alternatives";
+    case vorlen::WordStatus::NotFound:
+        return "notFound";
+    }
+    return "notFound";
+}
+
+bool BoolOption(const val& options, const char* name, bool fallback) {
+    if (options.isUndefined() || options.isNull()) return fallback;
+    const val value = options[name];
+    if (value.isUndefined() || value.isNull()) return fallback;
+    if (!value.isTrue() && !value.isFalse())
+        throw std::invalid_argument(std::string("option ") + name + " must be true or false");
+    return value.isTrue();
+}
+
+vorlen::ConversionOptions ReadOptions(const val& options) {
+    vorlen::ConversionOptions o;
+    o.IgnoreDiacritics = BoolOption(options, "ignoreDiacritics", o.IgnoreDiacritics);
+    o.KeepCapitalisedWords = BoolOption(options, "keepCapitalisedWords", o.KeepCapitalisedWords);
+    o.BarAfterChange = BoolOption(options, "barAfterChange", o.BarAfterChange);
+    o.SimilarWordsWhenNotFound =
+        BoolOption(options, "similarWordsWhenNotFound", o.SimilarWordsWhenNotFound);
+    o.ChangeFoundWords = BoolOption(options, "changeFoundWords", o.ChangeFoundWords);
+    o.Classic = BoolOption(options, "classic", o.Classic);
+    o.ContextAccents = BoolOption(options, "contextAccents", o.ContextAccents);
+    o.EnglishMessages = BoolOption(options, "englishMessages", o.EnglishMessages);
+    return o;
+}
+
+val StringArray(const std::vector<std::string>& strings) {
+    val array = val::array();
+    for (const std::string& s : strings)
+        array.call<void>("push", s);
+    return array;
+}
+
+// Runs `f`, turning a C++ exception into a JavaScript Error with its message
+// (WebAssembly exceptions reach JavaScript without one).
+template <typename F>
+auto Guarded(F&& f) -> decltype(f()) {
+    std::string message;
+    try {
+        return f();
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "unknown error";
+    }
+    val::global("Error").new_(message).throw_();
+}
+
+class WasmSpeller {
+  public:
+    // The vocabulary arrives as bytes; the Speller reads it from the
+    // in-memory file system, and the file goes once it is read.
+    explicit WasmSpeller(const std::string& vocabularyBytes) {
+        Guarded([&] { Open(vocabularyBytes); });
+    }
+
+    val ConvertText(const std::string& text, const val& options, const val& progress) const {
+        return Guarded([&] { return Convert(text, options, progress); });
+    }
+
+    val ConvertWord(const std::string& word, const val& options) const {
+        return Guarded([&] { return Check(word, options); });
+    }
+
+    val ConvertFileBytes(const std::string& bytes, const val& options) const {
+        return Guarded([&] { return ConvertBytes(bytes, options); });
+    }
+
+    val Warnings() const { return StringArray(speller_->Warnings()); }
+
+  private:
+    void Open(const std::string& vocabularyBytes) {
+        const char* path = "/vocabulary.txt";
+        std::FILE* file = std::fopen(path, "wb");
+        if (!file) throw std::runtime_error("cannot write the vocabulary to memory");
+        const bool written = std::fwrite(vocabularyBytes.data(), 1, vocabularyBytes.size(), file) ==
+                             vocabularyBytes.size();
+        std::fclose(file);
+        if (!written) throw std::runtime_error("cannot write the vocabulary to memory");
+        try {
+            speller_ = std::make_unique<vorlen::Speller>(path);
+        } catch (...) {
+            std::remove(path);
+            throw;
+        }
+        std::remove(path);
+    }
+
+    // {text, words: [{offset, length, outputOffset, outputLength, status,
+    // candidates, fromContext}], finished}; `progress(done, total)` (bytes of
+    // UTF-8) is called now and then and may return false to stop.
+    val Convert(const std::string& text, const val& options, const val& progress) const {
+        // The engine reports after every word; JavaScript hears of it every
+        // 64 KiB, as a call out of WebAssembly costs more than a short word.
+        vorlen::ProgressCallback callback;
+        std::size_t nextReport = 0;
+        if (progress.typeOf().as<std::string>() == "function")
+            callback = [&progress, &nextReport](std::size_t done, std::size_t total) {
+                if (done < nextReport) return true;
+                nextReport = done + 64 * 1024;
+                const val answer = progress(static_cast<double>(done), static_cast<double>(total));
+                return !answer.isFalse();
+            };
+        const vorlen::TextConversion conversion =
+            speller_->Convert(text, ReadOptions(options), callback);
+
+        Utf16Counter input(text);
+        Utf16Counter output(conversion.Text);
+        val words = val::array();
+        for (const vorlen::ConvertedWord& w : conversion.Words) {
+            val word = val::object();
+            const std::size_t start = input.UnitsBefore(w.InputOffset);
+            word.set("offset", start);
+            word.set("length", input.UnitsBefore(w.InputOffset + w.InputLength) - start);
+            const std::size_t outStart = output.UnitsBefore(w.OutputOffset);
+            word.set("outputOffset", outStart);
+            word.set("outputLength",
+                     output.UnitsBefore(w.OutputOffset + w.OutputLength) - outStart);
+            word.set("status", std::string(StatusName(w.Status)));
+            word.set("candidates", StringArray(w.Candidates));
+            word.set("fromContext", w.FromContext);
+            words.call<void>("push", word);
+        }
+        val result = val::object();
+        result.set("text", conversion.Text);
+        result.set("words", words);
+        result.set("finished", conversion.Finished);
+        return result;
+    }
+
+    val Check(const std::string& word, const val& options) const {
+        const vorlen::WordCheck check = speller_->Check(word, ReadOptions(options));
+        val result = val::object();
+        result.set("word", check.Word);
+        result.set("status", std::string(StatusName(check.Status)));
+        result.set("output", check.Output);
+        result.set("candidates", StringArray(check.Candidates));
+        result.set("similarWords", StringArray(check.SimilarWords));
+        result.set("entry", check.Entry);
+        return result;
+    }
+
+    // The command-line conversion of a file's bytes: UTF-8 stays UTF-8, and
+    // anything else is read and written back as Windows-1252, so no byte is
+    // lost. Returns the bytes (a Uint8Array); throws when the result cannot
+    // be written in the file's encoding.
+    val ConvertBytes(const std::string& bytes, const val& options) const {
+        const bool utf8 = vorlen::IsValidUtf8(bytes);
+        const std::string text = utf8 ? bytes : vorlen::Cp1252ToUtf8(bytes);
+        std::string converted = speller_->Convert(text, ReadOptions(options)).Text;
+        if (!utf8) {
+            auto back = vorlen::Utf8ToCp1252(converted);
+            if (!back)
+                throw std::runtime_error("the converted text cannot be written as Windows-1252");
+            converted = std::move(*back);
+        }
+        return val(emscripten::typed_memory_view(
+                       converted.size(), reinterpret_cast<const unsigned char*>(converted.data())))
+            .call<val>("slice");
+    }
+
+    std::unique_ptr<vorlen::Speller> speller_;
+};
+
+std::string Version() {
+    return vorlen::Speller::Version();
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(vorlen) {
+    emscripten::class_<WasmSpeller>("Speller")
+        .constructor<const std::string&>()
+        .function("convertText", &WasmSpeller::ConvertText)
+        .function("convertWord", &WasmSpeller::ConvertWord)
+        .function("convertFileBytes", &WasmSpeller::ConvertFileBytes)
+        .function("warnings", &WasmSpeller::Warnings);
+    emscripten::function("version", &Version);
+}

@@ -1,0 +1,79 @@
+// The engine of the offline page, in a Web Worker so typing never waits for
+// it. The vocabulary is fetched compressed once and kept in the browser's
+// cache storage; later visits read it from there, without the network.
+/* global createVorlenCore */
+'use strict';
+
+importScripts('vorlen-core.js');
+
+const VOCABULARY_URL = 'spanall.txt.gz';
+const VOCABULARY_CACHE = 'vorlen-vocabulary-@BUILD_ID@';
+
+let speller = null;
+let core = null;
+
+// The compressed vocabulary, from cache storage or else the network (with
+// progress messages while it arrives), as a Blob.
+async function compressedVocabulary() {
+  const cache = await caches.open(VOCABULARY_CACHE);
+  const kept = await cache.match(VOCABULARY_URL);
+  if (kept) return kept.blob();
+  const response = await fetch(VOCABULARY_URL);
+  if (!response.ok) throw new Error(`${VOCABULARY_URL}: ${response.status}`);
+  const total = Number(response.headers.get('Content-Length')) || 0;
+  const reader = response.body.getReader();
+  const chunks = [];
+  let loaded = 0;
+  for (;;) {
+    const { done, value } = await reader.read();
+    if (done) break;
+    chunks.push(value);
+    loaded += value.length;
+    postMessage({ type: 'loading', loaded, total });
+  }
+  const blob = new Blob(chunks, { type: 'application/gzip' });
+  await cache.put(VOCABULARY_URL, new Response(blob, { headers: { 'Content-Type': 'application/gzip' } }));
+  // Older copies go.
+  for (const name of await caches.keys())
+    if (name.startsWith('vorlen-vocabulary-') && name !== VOCABULARY_CACHE) await caches.delete(name);
+  return blob;
+}
+
+async function load() {
+  try {
+    let blob;
+    [core, blob] = await Promise.all([createVorlenCore(), compressedVocabulary()]);
+    const bytes = await new Response(blob.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+    speller = new core.Speller(new Uint8Array(bytes));
+    postMessage({ type: 'ready' });
+  } catch (error) {
+    postMessage({ type: 'loadError', message: String(error && error.message ? error.message : error) });
+  }
+}
+
+onmessage = (event) => {
+  const m = event.data;
+  if (m.type !== 'convert') return;
+  try {
+    let lastPost = 0;
+    const start = performance.now();
+    const result = speller.convertText(m.text, m.options || {}, (done, total) => {
+      const now = Date.now();
+      if (now - lastPost > 100) {
+        lastPost = now;
+        postMessage({ type: 'progress', id: m.id, done, total });
+      }
+      return true;
+    });
+    // For the benchmarks: the engine's time and the size of its memory.
+    result.milliseconds = performance.now() - start;
+    result.engineMemoryBytes = core.HEAP8.length;
+    postMessage({ type: 'result', id: m.id, result });
+  } catch (error) {
+    const message = String(error && error.message ? error.message : error);
+    postMessage({ type: 'error', id: m.id, message: `No se pudo convertir: ${message}`,
+                  messageEnglish: `Could not convert: ${message}` });
+  }
+};
+
+load();
