@@ -111,6 +111,11 @@ class VORLEN_API Speller {
     TextConversion Convert(std::string_view text, const ConversionOptions& options = {},
                            const ProgressCallback& progress = {}) const;
 
+    // A line that helps to choose between alternatives: the entry the word is
+    // a form of and a few synonyms ("ves": forma de «ver»: admirar, hallar...;
+    // "vez": tiempo, turno, ocasión). Empty when nothing is known of it.
+    std::string Explain(std::string_view word, bool english = false) const;
+
     // Warnings from reading the vocabulary (words left out), UTF-8.
     const std::vector<std::string>& Warnings() const;
 

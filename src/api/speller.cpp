@@ -7,11 +7,14 @@
 #include "conversion/text_driver.h"
 #include "conversion/utf8_text.h"
 #include "conversion/word_pipeline.h"
+#include "explain/explain_word.h"
 #include "inflection/inflection.h"
 #include "vocabulary/cp1252.h"
+#include "vocabulary/explanations.h"
 #include "vocabulary/lookup.h"
 #include "vocabulary/paths.h"
 #include "vocabulary/vocabulary_file.h"
+#include "vocabulary/word_ranks.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
@@ -96,7 +99,10 @@ std::string EntryOf(Engine& engine, const std::string& spelling) {
 Speller::Speller(const std::filesystem::path& vocabularyFile) {
     VocabularyText text = ReadCheckedVocabulary(vocabularyFile);
     auto impl = std::make_shared<Impl>();
-    impl->Accented = BuildVocabularyStore(text);
+    auto store = BuildVocabularyStore(text);
+    store->Ranks = ReadWordRanksBeside(vocabularyFile);
+    store->Explanations = ReadExplanationsBeside(vocabularyFile);
+    impl->Accented = std::move(store);
     impl->Warnings = std::move(text.warnings);
     // The context table lies beside the vocabulary (data/, share/vorlen/).
     Engine loader;
@@ -214,6 +220,16 @@ TextConversion Speller::Convert(std::string_view text, const ConversionOptions& 
         result.Words.push_back(std::move(word));
     }
     return result;
+}
+
+std::string Speller::Explain(std::string_view word, bool english) const {
+    RequireUtf8(word);
+    const auto cp1252 = Utf8ToCp1252(word);
+    if (!cp1252) return {};
+    Engine engine;
+    engine.Vocabulary = impl_->Accented;
+    engine.Options.EnglishMessages = english;
+    return Cp1252ToUtf8(ExplainWord(engine, *cp1252));
 }
 
 const std::vector<std::string>& Speller::Warnings() const {

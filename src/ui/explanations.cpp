@@ -1,15 +1,20 @@
 #include "ui/explanations.h"
 
 #include "engine/engine.h"
+#include "explain/explain_word.h"
+#include "vocabulary/cp1252.h"
 
 namespace vorlen::ui {
 
+// What the engine knows of the word (the entry it is a form of, synonyms), in
+// the language of the captions.
 QString ExplainAlternative(const Engine& engine, const QString& word, bool english) {
-    // The engine does not describe its words yet: nothing to add.
-    (void)engine;
-    (void)word;
-    (void)english;
-    return {};
+    const auto cp1252 = Utf8ToCp1252(word.toStdString());
+    if (!cp1252) return {};
+    Engine asked;
+    asked.Vocabulary = engine.Vocabulary;
+    asked.Options.EnglishMessages = english;
+    return QString::fromStdString(Cp1252ToUtf8(ExplainWord(asked, *cp1252)));
 }
 
 QString AlternativeEntry(const QString& word, const QString& note) {

@@ -227,6 +227,8 @@ std::shared_ptr<VocabularyStore> BuildPlainStore(const VocabularyStore& store) {
     plain->ReplacementLast = store.ReplacementLast;
     plain->ExtraWordLine = store.ExtraWordLine;
     plain->EncliticHostLetters = store.EncliticHostLetters;
+    plain->Ranks = store.Ranks;
+    plain->Explanations = store.Explanations;
     BuildVocabularyIndex(*plain);
     return plain;
 }

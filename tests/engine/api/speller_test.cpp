@@ -86,6 +86,17 @@ TEST(Speller, ChecksOneWord) {
     EXPECT_EQ(digits.Status, vorlen::WordStatus::NotFound);
 }
 
+TEST(Speller, OrdersByLikelihoodAndExplainsTheAlternatives) {
+    auto change = vorlen::ConversionOptions{};
+    change.ChangeFoundWords = true;
+    const auto ves = Shipped().Check("ves", change);
+    ASSERT_EQ(ves.Status, vorlen::WordStatus::Alternatives);
+    EXPECT_EQ(ves.Candidates.front(), "ves") << "the commoner word first";
+    EXPECT_NE(Shipped().Explain("ves").find("ver"), std::string::npos);
+    EXPECT_NE(Shipped().Explain("vez").find("ocasión"), std::string::npos);
+    EXPECT_EQ(Shipped().Explain("xqwz"), "");
+}
+
 TEST(Speller, IgnoringDiacriticsUsesTheStoreWithoutThem) {
     auto options = Classic();
     options.IgnoreDiacritics = true;
