@@ -10,6 +10,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build and the tests need.
 PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
             fonts-liberation xauth xvfb
+# The Enchant provider and the editors that test it and the ispell pipe.
+PACKAGES += pkg-config libenchant-2-dev enchant-2 python3-enchant emacs-nox
 # Only for the benchmarks (a real Spanish text and the reference checker).
 BENCH_PACKAGES := fortunes-es hunspell hunspell-es
 

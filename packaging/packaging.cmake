@@ -19,4 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window asks for Courier New; Liberation Mono stands in for it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 set(CPACK_STRIP_FILES ON)
+# The Enchant provider goes to Enchant's own module directory, an absolute
+# path: the package is staged with DESTDIR so that it lands in the package.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -27,6 +27,10 @@ bool IsSpanishTag(const char* tag) {
                          (t[2] == '_' || t[2] == '-' || t[2] == '.' || t[2] == '@'));
 }
 
+// No Spanish word comes near; a longer run of letters is not looked into, so
+// that a check costs a bounded time whatever a program passes.
+constexpr std::size_t kMaxCheckedWordBytes = 200;
+
 struct ProviderState {
     std::mutex Lock;
     std::shared_ptr<const vorlen::Speller> Speller; // read at the first request
@@ -52,6 +56,7 @@ char** StringList(const std::vector<std::string>& strings) {
 }
 
 int Check(EnchantDict* dict, const char* const word, size_t len) {
+    if (len > kMaxCheckedWordBytes) return 1;
     try {
         const auto check = SpellerOf(dict).Check(std::string_view(word, len));
         return check.Status == vorlen::WordStatus::Found ? 0 : 1;
@@ -67,6 +72,7 @@ int Check(EnchantDict* dict, const char* const word, size_t len) {
 // vocabulary words one typing error away.
 char** Suggest(EnchantDict* dict, const char* const word, size_t len, size_t* out_n) {
     *out_n = 0;
+    if (len > kMaxCheckedWordBytes) return nullptr;
     try {
         auto check = SpellerOf(dict).Check(std::string_view(word, len));
         const auto& offered =

@@ -14,8 +14,6 @@
   (setq ispell-local-dictionary-alist
         '(("es" "[[:alpha:]]" "[^[:alpha:]]" "" nil ("-d" "es") nil utf-8))))
 (setq ispell-dictionary "es")
-(let ((personal (getenv "VORLEN_PERSONAL_FILE")))
-  (when personal (setq ispell-personal-dictionary personal)))
 (setq ispell-silently-savep t)
 
 (defvar vorlen-failures nil)

@@ -22,6 +22,7 @@ fail() {
 }
 [ "$(id -u)" = 0 ] || fail "the Enchant tests must run as root, to mount the provider over $module_dir"
 command -v unshare >/dev/null || fail "unshare (util-linux) is missing"
+unshare -m true 2>/dev/null || fail "cannot make a private mount namespace (unshare -m needs CAP_SYS_ADMIN)"
 [ -d "$module_dir" ] || fail "Enchant's module directory $module_dir is missing (apt-get install enchant-2)"
 [ -f "$provider" ] || fail "the provider $provider was not built"
 
