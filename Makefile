@@ -9,9 +9,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
-            fonts-liberation xauth xvfb
+            fonts-liberation xauth xvfb pkg-config scdoc python3 python3-dev pybind11-dev
 # The Enchant provider and the editors that test it and the ispell pipe.
-PACKAGES += pkg-config libenchant-2-dev enchant-2 python3-enchant emacs-nox
+PACKAGES += libenchant-2-dev enchant-2 python3-enchant emacs-nox
+# Only for the tests: the golden outputs' text, the generator's expansion, the
+# packages' check.
+TEST_PACKAGES := fortunes-es hunspell-es hunspell-tools lintian
 # Only for the benchmarks (a real Spanish text and the reference checker).
 BENCH_PACKAGES := fortunes-es hunspell hunspell-es
 
@@ -19,24 +22,34 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 SANITIZE_DIR ?= build-sanitize
 
-.PHONY: run test build configure install-deps install-bench-deps bench quality clean \
+.PHONY: run test build configure install-deps install-test-deps install-bench-deps bench quality clean \
         check-sanitize build-sanitize screenshot
+
+APT_GET := DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=900
 
 install-deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	    | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:" $$missing; \
-	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing >/dev/null; \
+	    echo 'man-db man-db/auto-update boolean false' | $(SUDO) debconf-set-selections; \
+	    $(APT_GET) update -qq && $(APT_GET) install -y -qq $$missing >/dev/null; \
+	fi
+
+install-test-deps:
+	@missing=$$(for p in $(TEST_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing for the tests:" $$missing; \
+	    echo 'man-db man-db/auto-update boolean false' | $(SUDO) debconf-set-selections; \
+	    $(APT_GET) update -qq && $(APT_GET) install -y -qq $$missing >/dev/null; \
 	fi
 
 install-bench-deps:
 	@missing=$$(for p in $(BENCH_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	    | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
-	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing >/dev/null; \
+	    $(APT_GET) update -qq && $(APT_GET) install -y -qq $$missing >/dev/null; \
 	fi
 
 $(BUILD_DIR)/build.ninja:
@@ -49,13 +62,13 @@ build: configure
 
 # The whole suite twice: under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then as shipped (its summary line closes the output).
-test: build check-sanitize
+test: install-test-deps build check-sanitize
 	cd $(BUILD_DIR) && LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
 	    ctest --output-on-failure -j $(JOBS)
 
 $(SANITIZE_DIR)/build.ninja:
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORLEN_SANITIZE=ON \
-	    -DVORLEN_BUILD_BENCH=OFF -DVORLEN_BUILD_TOOLS=OFF
+	    -DVORLEN_BUILD_BENCH=OFF -DVORLEN_BUILD_TOOLS=OFF -DVORLEN_BUILD_PYTHON=OFF
 
 build-sanitize: install-deps $(SANITIZE_DIR)/build.ninja
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)

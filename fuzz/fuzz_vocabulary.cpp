@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (std::size_t k = 0; k + 4 <= size && k < 64; ++k) {
         (void)vorlen::VocabLookup(engine, "|" + std::string(bytes.substr(k, 4)) + "|");
-        (void)vorlen::FoldForLookup(engine, bytes.substr(k, 4));
+        (void)vorlen::FoldForLookup(bytes.substr(k, 4), k % 2 == 0);
     }
     std::string result(bytes.substr(0, 64));
     vorlen::DropLastAlternative(result);

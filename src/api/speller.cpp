@@ -13,6 +13,7 @@
 #include "vocabulary/vocabulary_file.h"
 
 #include <cstdlib>
+#include <dlfcn.h>
 #include <mutex>
 #include <vorlen/speller.h>
 
@@ -103,11 +104,40 @@ Speller SpellerOverStore(std::shared_ptr<const VocabularyStore> store) {
     return Speller(std::move(impl));
 }
 
+// share/vorlen/spanall.txt in the prefix that holds `file` (a library in
+// lib/ or lib/<multiarch>/, a program in bin/), empty when there is none.
+static std::filesystem::path VocabularyInPrefixOf(const std::filesystem::path& file) {
+    std::error_code ec;
+    std::filesystem::path dir = file.parent_path();
+    for (int up = 0; up < 3 && !dir.empty(); ++up, dir = dir.parent_path()) {
+        const auto candidate = dir / "share/vorlen/spanall.txt";
+        if (std::filesystem::is_regular_file(candidate, ec)) return candidate;
+        if (dir == dir.root_path()) break;
+    }
+    return {};
+}
+
 std::filesystem::path Speller::InstalledVocabulary() {
     if (const char* env = std::getenv("VORLEN_VOCABULARY"); env != nullptr && *env != '\0')
         return env;
+    // The library's own prefix first: a Python module or a program built
+    // against an installed library finds the vocabulary installed beside it.
+    Dl_info self{};
+    if (dladdr(reinterpret_cast<void*>(&VocabularyInPrefixOf), &self) != 0 &&
+        self.dli_fname != nullptr) {
+        std::error_code ec;
+        const auto library = std::filesystem::canonical(self.dli_fname, ec);
+        if (!ec)
+            if (auto found = VocabularyInPrefixOf(library); !found.empty()) return found;
+    }
+    if (auto found = VocabularyInPrefixOf(CurrentProgramFile()); !found.empty()) return found;
+#ifdef VORLEN_INSTALLED_DATA_DIR
+    std::error_code ec;
+    const std::filesystem::path installed =
+        std::filesystem::path(VORLEN_INSTALLED_DATA_DIR) / "spanall.txt";
+    if (std::filesystem::is_regular_file(installed, ec)) return installed;
+#endif
     PathOptions options;
-    options.ProgramFile = CurrentProgramFile();
     return FindStartupVocabulary(options);
 }
 

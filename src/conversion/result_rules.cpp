@@ -132,7 +132,7 @@ void FoldEnseEndings(Engine& engine) {
         if (!Contains(engine.WordResult, ending) || HasAccent(engine.SourceWord) != 0) continue;
         const int saved = engine.IgnoreDiacritics;
         engine.IgnoreDiacritics = true;
-        engine.WordResult = FoldForLookup(engine, engine.WordResult);
+        engine.WordResult = FoldForLookup(engine.WordResult, engine.IgnoreDiacritics);
         engine.IgnoreDiacritics = saved;
     }
 }

@@ -90,10 +90,7 @@ void CollapseDoubleSpaces(std::string& text) {
 // take the whole pronoun ending: vamos -> vamo + nos, not vamos + os.
 void ReattachPronounEnding(Engine& engine) {
     const std::string& stem = engine.EncliticStem;
-    const int saved = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = true;
-    const std::string plainWord = FoldForLookup(engine, engine.ReportWord);
-    engine.IgnoreDiacritics = saved;
+    const std::string plainWord = FoldForLookup(engine.ReportWord, true);
     const bool restoredS = !stem.empty() && stem.back() == 's' && !plainWord.starts_with(stem) &&
                            plainWord.starts_with(std::string_view(stem).substr(0, stem.size() - 1));
     const std::size_t kept = restoredS ? stem.size() - 1 : stem.size();
@@ -128,15 +125,13 @@ void ReattachPronounEnding(Engine& engine) {
 // Respells the verb form left by the enclitic analysis and writes the
 // pronouns back on its spellings.
 void RespellEncliticStem(Engine& engine) {
-    engine.SavedIgnoreDiacritics = engine.IgnoreDiacritics;
-    engine.IgnoreDiacritics = true;
-    engine.EncliticStem = FoldForLookup(engine, engine.EncliticStem);
-    engine.IgnoreDiacritics = engine.SavedIgnoreDiacritics;
+    engine.EncliticStem = FoldForLookup(engine.EncliticStem, true);
     Respell(engine, std::string(engine.EncliticStem));
     ComposeWordReport(engine);
 
     std::string& report = engine.WordResult;
-    if (FoldForLookup(engine, engine.WorkWord) == engine.EncliticStem || report.ends_with(kNone))
+    if (FoldForLookup(engine.WorkWord, engine.IgnoreDiacritics) == engine.EncliticStem ||
+        report.ends_with(kNone))
         return;
     const auto length = [](const std::string& s) { return static_cast<long long>(s.size()); };
     TransferAccents(engine, length(report) - length(engine.EncliticStem), {-1, 0, -2});

@@ -166,7 +166,6 @@ struct Engine {
     std::string SimilarWords;
     bool AllCaps = false;
     bool InitialCap = false;
-    bool SavedIgnoreDiacritics = false;
 
     // Inflection analysis: the key of the last attempt, or of the entry found.
     std::string FoundKey;

@@ -1,6 +1,5 @@
 #include "phonetics/respell.h"
 
-#include "phonetics/accented_respell_rules.h"
 #include "phonetics/respell_rules.h"
 #include "phonetics/respell_search.h"
 #include "vocabulary/lookup.h"
@@ -22,7 +21,7 @@ void FrameWord(RespellState& state, std::string_view word) {
 } // namespace
 
 void PhoneticRespell(Engine& engine, const std::string& word) {
-    FrameWord(engine.Respell, FoldForLookup(engine, word));
+    FrameWord(engine.Respell, FoldForLookup(word, engine.IgnoreDiacritics));
     RunRespellSearch(engine, kRespellRules, Collection::EveryHit);
 }
 

@@ -21,7 +21,7 @@ std::string CheckEnclitics(Engine& engine, std::string& word) {
     // reports it as the spelling found.
     // The search reads its own copy, so it holds even when the caller hands in
     // a string of the engine's own.
-    const std::string folded = FoldForLookup(engine, word);
+    const std::string folded = FoldForLookup(word, engine.IgnoreDiacritics);
     word = folded;
     const std::size_t length = folded.size();
 

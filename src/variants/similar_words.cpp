@@ -14,6 +14,7 @@
 
 #include "variants/positions.h"
 #include "vocabulary/lookup.h"
+#include "vocabulary/text_search.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -101,13 +102,6 @@ std::size_t MatchEntry(const ClosedLine& line, std::size_t s, std::size_t close,
             return i;                                           // bonitas for bonito
         if (mismatches == 0 && j == end && e1 == '|') return i; // the last letter left out
     }
-}
-
-// A plain substring search. The candidates begin with a bar, which a word
-// list holds before every word, so the search is memmem's, which does not
-// stop at each occurrence of the first character.
-bool Contains(std::string_view text, std::string_view part) {
-    return ::memmem(text.data(), text.size(), part.data(), part.size()) != nullptr;
 }
 
 // "|w" followed by a bar or the end in a list of the form "|w1|w2".

@@ -48,9 +48,9 @@ std::int32_t VocabLookup(const Engine& engine, std::string_view key) {
     return pos == std::string::npos ? 0 : static_cast<std::int32_t>(pos + 1);
 }
 
-std::string FoldForLookup(const Engine& engine, std::string_view word) {
+std::string FoldForLookup(std::string_view word, bool ignoreDiacritics) {
     std::string out(word);
-    if (engine.IgnoreDiacritics) {
+    if (ignoreDiacritics) {
         static constexpr std::string_view accented = "áéíóú"_w;
         static constexpr std::string_view plain = "aeiou";
         for (std::size_t k = 0; k < accented.size(); ++k) {

@@ -20,7 +20,7 @@ std::int32_t VocabLookup(const Engine& engine, std::string_view key);
 
 // The word in lower case; with diacritics ignored, first the first á, é, í, ó
 // and ú (small letters only) are each made plain.
-std::string FoldForLookup(const Engine& engine, std::string_view word);
+std::string FoldForLookup(std::string_view word, bool ignoreDiacritics);
 
 // 1 when the word holds any of á é í ó ú (ü and ñ are not accents), else 0.
 int HasAccent(std::string_view word);

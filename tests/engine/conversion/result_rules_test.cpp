@@ -44,26 +44,6 @@ void ExpectRules(Engine& engine, std::initializer_list<RuleCase> cases) {
             << "written " << c.written << ", list " << c.list;
 }
 
-TEST(ResultRuleTables, HoldEveryRowInOrder) {
-    EXPECT_EQ(kHomophoneLines.size(), 13u);
-    EXPECT_EQ(kSpellingRewrites.size(), 28u);
-    EXPECT_EQ(kPluralAccents.size(), 10u);
-    EXPECT_EQ(kPluralAccentKeepers.size(), 3u);
-    EXPECT_EQ(kGerundPronounAccents.size(), 6u);
-    EXPECT_EQ(kAndoPronounAccents.size(), 6u);
-    EXPECT_EQ(kAndoWordsLeftAlone.size(), 4u);
-    EXPECT_EQ(kBazWords.size(), 8u);
-    EXPECT_EQ(kResultTable.size(), 27u);
-    EXPECT_EQ(kAttachedPronouns.size(), 11u);
-    // First and last rows, where a transcription slip would show.
-    EXPECT_EQ(U(kHomophoneLines.front().Becomes), "|mí|");
-    EXPECT_EQ(U(kHomophoneLines.back().Written), "yes");
-    EXPECT_EQ(U(kSpellingRewrites.front().To), "eído|");
-    EXPECT_EQ(U(kSpellingRewrites.back().From), "ésismo");
-    EXPECT_EQ(kSpellingRewrites[10].Drops, 2); // uió -> uyó
-    EXPECT_EQ(U(kResultTable.back().To), "|países|");
-}
-
 TEST(ResultRules, HiatusAccentsDropTheDuplicate) {
     Engine engine = MakeEngine({"leído", "caída", "Aida"});
     ExpectRules(engine, {

@@ -69,7 +69,7 @@ TEST_F(VocabularyLimits, ThirtyEmptyLines) {
 
 TEST_F(VocabularyLimits, LinesOfFiveMegabytes) {
     // Line a: 5 MB of entries; line b: one entry of 5 MB; line c: 5 MB
-    // without a bar; line d: a million bars.
+    // after one bar, never closed; line d: a million bars.
     std::mt19937 random(8);
     std::string a = "|";
     std::vector<std::string> entries;
@@ -83,7 +83,7 @@ TEST_F(VocabularyLimits, LinesOfFiveMegabytes) {
     std::vector<std::string> lines(30);
     lines[0] = a;
     lines[1] = "|b" + std::string(5'000'000, 'e') + "|";
-    lines[2] = std::string(5'000'000, 'c');
+    lines[2] = "|" + std::string(5'000'000, 'c');
     lines[3] = std::string(1'000'000, '|');
     WriteSource(lines);
     LoadVocabulary(engine);
