@@ -12,6 +12,8 @@ PACKAGES := cmake ninja-build g++ make libgtest-dev qt6-base-dev libgl-dev \
             fonts-liberation xauth xvfb pkg-config scdoc python3 python3-dev pybind11-dev
 # Qt's own texts (edit menus, file dialogs, buttons) in Spanish for the window.
 PACKAGES += qt6-translations-l10n
+# The Enchant provider and the editors that test it and the ispell pipe.
+PACKAGES += libenchant-2-dev enchant-2 python3-enchant emacs-nox
 # Only for the tests: the golden outputs' text, the generator's expansion, the
 # packages' check.
 TEST_PACKAGES := fortunes-es hunspell-es hunspell-tools lintian

@@ -1,6 +1,7 @@
 // vorlen-cli: converts Spanish written by ear, for batch work and diagnosis.
 #include "cli/commands.h"
 #include "context/context_load.h"
+#include "pipe/run_pipe.h"
 #include "vocabulary/cp1252.h"
 #include "vocabulary/paths.h"
 #include "vocabulary/vocabulary_file.h"
@@ -22,6 +23,9 @@ constexpr std::string_view kUsage = R"(Usage:
   vorlen-cli [OPTIONS] enclitics WORD...   Y or N, and the verb form left without attached pronouns
   vorlen-cli [OPTIONS] similar WORD...     vocabulary words one typing error away
   vorlen-cli [OPTIONS] explain WORD...     what each word is: the entry it is a form of, synonyms
+  vorlen-cli -a [-p FILE]                  the ispell pipe, for Emacs and other editors (also
+                                           `vorlen-cli pipe`; -p: the personal word list, by
+                                           default $XDG_DATA_HOME/vorlen/personal.txt)
 
 Options:
   --vocabulary PATH     the vocabulary to start from (default: spanall.txt in the working
@@ -112,6 +116,8 @@ Parse ParseArguments(int argc, char** argv, Arguments& args) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    if (const std::vector<std::string> all(argv + 1, argv + argc); vorlen::pipe::WantsPipe(all))
+        return vorlen::pipe::RunPipe(all);
     Arguments args;
     switch (ParseArguments(argc, argv, args)) {
     case Parse::Help:
