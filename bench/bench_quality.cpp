@@ -13,17 +13,25 @@
 // the standard spelling, the share whose candidates include it, the mean
 // number of candidates; overall and per kind.
 //
-// Running text (fortunes-es): the whole text converted; the share of its words
-// that come out exactly as written, and the N most frequent changes (default
-// options).
+// Correct running text: the fortunes-es text, and a second text never tuned on,
+// the Spanish messages of some Debian programs (the msgstr of their
+// translations, read with msgunfmt, printf directives left out). Each converted
+// whole; the share of its words that come out exactly as written, lists that
+// name a spelling twice, and the N most frequent changes of the default mode.
 #include "bench_support.h"
 #include "conversion/text_driver.h"
 #include "conversion/word_pipeline.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -144,32 +152,37 @@ struct TextFigures {
     long unchanged = 0;
     long notFound = 0;
     long lists = 0;
+    long repeated = 0; // lists that name a spelling twice
     std::map<std::pair<std::string, std::string>, int> changes;
 };
 
-// The text converted whole, each word paired with its output form; empty
-// figures when the output does not pair with the input.
-TextFigures MeasureText(vorlen::Engine& engine, const std::string& text) {
+// The texts converted whole, each word paired with its output form; a text
+// whose output does not pair with it is left out and said so.
+TextFigures MeasureTexts(vorlen::Engine& engine, const std::vector<std::string>& texts) {
     TextFigures f;
-    const std::string converted = vorlen::ConvertText(engine, text).Text;
-    const auto before = CutAtSeparators(text);
-    const auto after = CutAtSeparators(converted);
-    if (before.size() != after.size()) {
-        std::printf("running text: the output does not pair with the input\n");
-        return f;
-    }
-    for (std::size_t k = 0; k < before.size(); ++k) {
-        if (before[k].find('|') != std::string_view::npos) continue; // a bar in the text itself
-        ++f.words;
-        if (before[k] == after[k]) {
-            ++f.unchanged;
+    for (const std::string& text : texts) {
+        const std::string converted = vorlen::ConvertText(engine, text).Text;
+        const auto before = CutAtSeparators(text);
+        const auto after = CutAtSeparators(converted);
+        if (before.size() != after.size()) {
+            std::printf("  a text whose output does not pair with it is left out\n");
             continue;
         }
-        if (after[k].starts_with('|'))
-            ++f.notFound;
-        else if (after[k].find('|') != std::string_view::npos)
-            ++f.lists;
-        ++f.changes[{std::string(before[k]), std::string(after[k])}];
+        for (std::size_t k = 0; k < before.size(); ++k) {
+            if (before[k].find('|') != std::string_view::npos) continue; // a bar in the text
+            ++f.words;
+            if (before[k] == after[k]) {
+                ++f.unchanged;
+                continue;
+            }
+            if (after[k].starts_with('|'))
+                ++f.notFound;
+            else if (after[k].find('|') != std::string_view::npos)
+                ++f.lists;
+            const auto items = SplitBars(after[k]);
+            f.repeated += std::set<std::string>(items.begin(), items.end()).size() != items.size();
+            ++f.changes[{std::string(before[k]), std::string(after[k])}];
+        }
     }
     return f;
 }
@@ -177,24 +190,89 @@ TextFigures MeasureText(vorlen::Engine& engine, const std::string& text) {
 void PrintTextFigures(const char* mode, const TextFigures& f) {
     const double n = f.words > 0 ? static_cast<double>(f.words) : 1.0;
     std::printf("  %-8s left as written %5.1f%%  marked not found %5.1f%%  given alternatives "
-                "%5.1f%%  changed to one word %5.1f%%\n",
+                "%5.1f%%  changed to one word %5.1f%%  lists naming a spelling twice %ld\n",
                 mode, 100.0 * f.unchanged / n, 100.0 * f.notFound / n, 100.0 * f.lists / n,
-                100.0 * (f.words - f.unchanged - f.notFound - f.lists) / n);
+                100.0 * (f.words - f.unchanged - f.notFound - f.lists) / n, f.repeated);
 }
 
-void MeasureRunningText(vorlen::Engine& engine, int changesShown) {
-    const std::string text = bench::ReadFortunes();
-    if (text.empty()) {
-        std::printf("running text: none (apt-get install fortunes-es)\n");
-        return;
+// The Spanish messages of these programs' translations, if installed.
+constexpr std::array<const char*, 9> kMessageDomains = {
+    "apt", "bash", "coreutils", "diffutils", "dpkg", "findutils", "grep", "sed", "tar"};
+
+// A C string literal's body as msgunfmt writes it, unescaped.
+std::string Unescape(std::string_view quoted) {
+    std::string text;
+    for (std::size_t k = 0; k < quoted.size(); ++k) {
+        if (quoted[k] != '\\' || k + 1 == quoted.size()) {
+            text.push_back(quoted[k]);
+            continue;
+        }
+        const char c = quoted[++k];
+        text.push_back(c == 'n' ? '\n' : c == 't' ? '\t' : c);
     }
+    return text;
+}
+
+// Without its printf directives (%s, %d, %1$s, %-10lu): they are no text.
+std::string WithoutDirectives(const std::string& message) {
+    static const std::regex directive(
+        R"(%([0-9]+\$)?[-+ #0']*([0-9]+|\*)?(\.([0-9]+|\*))?[hlLqjzt]*[a-zA-Z%])");
+    return std::regex_replace(message, directive, " ");
+}
+
+std::vector<std::string> ReadMessages(std::string& domainsRead) {
+    std::vector<std::string> messages;
+    for (const char* domain : kMessageDomains) {
+        const std::string file = std::string("/usr/share/locale/es/LC_MESSAGES/") + domain + ".mo";
+        if (!std::filesystem::exists(file)) continue;
+        FILE* pipe = ::popen(("msgunfmt --no-wrap " + file + " 2>/dev/null").c_str(), "r");
+        if (pipe == nullptr) continue;
+        std::string po;
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            po.append(buffer, n);
+        if (::pclose(pipe) != 0) continue;
+        domainsRead += (domainsRead.empty() ? "" : " ") + std::string(domain);
+        std::istringstream lines(po);
+        std::string message;
+        bool inMessage = false;
+        const auto finish = [&] {
+            if (inMessage && !message.empty()) messages.push_back(WithoutDirectives(message));
+            message.clear();
+            inMessage = false;
+        };
+        for (std::string line; std::getline(lines, line);) {
+            const bool isString = line.starts_with("msgstr");
+            if (isString) finish();
+            inMessage = inMessage || isString;
+            const auto open = line.find('"');
+            if (!line.starts_with(isString ? "msgstr" : "\"")) {
+                finish();
+            } else if (inMessage && open != std::string::npos && line.back() == '"') {
+                message +=
+                    Unescape(std::string_view(line).substr(open + 1, line.size() - open - 2));
+            }
+        }
+        finish();
+    }
+    // The header of each file (Project-Id-Version: ...) is no message.
+    std::erase_if(messages, [](const std::string& m) {
+        return m.find("Content-Type:") != std::string::npos;
+    });
+    return messages;
+}
+
+// Correct running text: what share of its words comes out as written, default
+// and classic, and the commonest changes of the default mode.
+void MeasureRunningText(vorlen::Engine& engine, const std::string& name,
+                        const std::vector<std::string>& texts, int changesShown) {
     const vorlen::EngineOptions saved = engine.Options;
     engine.Options.Classic = false;
-    const TextFigures current = MeasureText(engine, text);
+    const TextFigures current = MeasureTexts(engine, texts);
     engine.Options.Classic = true;
-    const TextFigures classic = MeasureText(engine, text);
+    const TextFigures classic = MeasureTexts(engine, texts);
     engine.Options = saved;
-    std::printf("running text (fortunes-es, %ld words)\n", current.words);
+    std::printf("%s, %ld words\n", name.c_str(), current.words);
     PrintTextFigures("default:", current);
     PrintTextFigures("classic:", classic);
     std::vector<std::pair<int, std::pair<std::string, std::string>>> ranked;
@@ -232,6 +310,17 @@ int main(int argc, char** argv) {
     }
     CompareMisspellings(engine, "misspellings-dev.tsv", 1);
     CompareMisspellings(engine, "everyday-slips.tsv", 25);
-    MeasureRunningText(engine, changesShown);
+    const std::string fortunes = bench::ReadFortunes();
+    if (fortunes.empty())
+        std::printf("running text: none (apt-get install fortunes-es)\n");
+    else
+        MeasureRunningText(engine, "running text (fortunes-es)", {fortunes}, changesShown);
+    // A second correct text, never tuned on.
+    std::string domains;
+    const auto messages = ReadMessages(domains);
+    if (messages.empty())
+        std::printf("program messages: none (apt-get install gettext)\n");
+    else
+        MeasureRunningText(engine, "program messages (" + domains + ")", messages, changesShown);
     return 0;
 }
