@@ -145,7 +145,8 @@ install-wasm-deps install-web-test-deps:
 $(WASM_DIR)/build.ninja:
 	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WASM_DIR) -G Ninja \
 	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS=-fwasm-exceptions -DVORLEN_BUILD_UI=OFF \
-	    -DVORLEN_BUILD_TESTS=OFF -DVORLEN_BUILD_BENCH=OFF -DVORLEN_BUILD_TOOLS=OFF
+	    -DVORLEN_BUILD_TESTS=OFF -DVORLEN_BUILD_BENCH=OFF -DVORLEN_BUILD_TOOLS=OFF \
+	    -DVORLEN_BUILD_PYTHON=OFF
 
 wasm: install-wasm-deps $(WASM_DIR)/build.ninja
 	NODE_PATH=/usr/share/nodejs cmake --build $(WASM_DIR) -j $(JOBS) --target vorlen-core

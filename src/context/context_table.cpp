@@ -30,9 +30,26 @@ bool ParseNumber(std::string_view text, std::uint32_t& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
+// A margin as the generator writes it, digits with at most one point ("2.5").
+// Read by hand: floating-point from_chars is missing from some standard
+// libraries (the browser build's), and strtod follows the locale.
 bool ParseMargin(std::string_view text, double& value) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() && value >= 0 && value < 100;
+    const auto point = text.find('.');
+    std::uint32_t whole = 0;
+    std::uint32_t fraction = 0;
+    const std::string_view wholeText = text.substr(0, point);
+    if (wholeText.empty() || !ParseNumber(wholeText, whole)) return false;
+    double scale = 1;
+    if (point != std::string_view::npos) {
+        const std::string_view fractionText = text.substr(point + 1);
+        if (fractionText.empty() || fractionText.size() > 6 ||
+            !ParseNumber(fractionText, fraction))
+            return false;
+        for (std::size_t k = 0; k < fractionText.size(); ++k)
+            scale *= 10;
+    }
+    value = whole + fraction / scale;
+    return value < 100;
 }
 
 void SplitSpaces(std::string_view line, std::vector<std::string_view>& fields) {
@@ -213,7 +230,7 @@ ContextTableLoad LoadContextTable(const std::filesystem::path& file) {
     if (ec || size > kMaxTableBytes)
         return {nullptr, ec ? unreadable : file.string() + ": too large"};
     std::ifstream in(file, std::ios::binary);
-    const auto text = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+    const std::unique_ptr<char[]> text(new char[static_cast<std::size_t>(size)]);
     if (!in || !in.read(text.get(), static_cast<std::streamsize>(size)))
         return {nullptr, unreadable};
     return ParseContextTable(std::string_view(text.get(), static_cast<std::size_t>(size)),

@@ -24,7 +24,7 @@ class ConvertTest(unittest.TestCase):
         return answer.json()
 
     def test_the_example_of_the_contract(self):
-        result = self.converted("aber si yano ay ves")
+        result = self.converted("aber si yano ay ves", classic=True)
         self.assertEqual(result["text"], "haber si yano|llano ay ves")
         first, second = result["words"]
         self.assertEqual(first, {**first, "offset": 0, "length": 4, "outputOffset": 0,
@@ -56,8 +56,7 @@ class ConvertTest(unittest.TestCase):
                          plain.replace("haber", "haber|"))
         changed = self.converted(text, changeFoundWords=True)
         ves = [w["candidates"] for w in changed["words"] if w["offset"] == len("aber si ay ")]
-        self.assertEqual(ves[0][0], "ves")
-        self.assertIn("vez", ves[0])
+        self.assertEqual(sorted(ves[0]), ["bes", "ves", "vez"])
 
     def test_the_same_text_as_vorlen_cli(self):
         text = ("Aber si yano ay ves. Kuando yego a kasa, me dijo ke bolbería "
