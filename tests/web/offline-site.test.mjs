@@ -19,7 +19,7 @@ let browser, server, page;
 
 // What vorlen-cli answers, the reference for the page's converted text.
 function nativeConversion(text) {
-  return execFileSync(cli, ['--vocabulary', vocabulary], { input: text, maxBuffer: 1 << 28 }).toString();
+  return execFileSync(cli, ['--vocabulary', vocabulary, '--no-context'], { input: text, maxBuffer: 1 << 28 }).toString();
 }
 
 async function ready(p) {
