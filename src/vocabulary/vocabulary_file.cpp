@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <system_error>
+#include <unistd.h>
 
 namespace vorlen {
 
@@ -214,6 +215,19 @@ void DropDiacritics(std::string& line) {
     }
 }
 
+// What a store made from other letter lines keeps of the one it replaces: the
+// parsed pairs, the extra words and the data read beside the vocabulary.
+static void KeepAllButLetterLines(VocabularyStore& store, const VocabularyStore& old) {
+    store.ReplacementKeys = old.ReplacementKeys;
+    store.ReplacementValues = old.ReplacementValues;
+    store.ReplacementCount = old.ReplacementCount;
+    store.ReplacementLast = old.ReplacementLast;
+    store.ExtraWordLine = old.ExtraWordLine;
+    store.EncliticHostLetters = old.EncliticHostLetters;
+    store.Ranks = old.Ranks;
+    store.Explanations = old.Explanations;
+}
+
 std::shared_ptr<VocabularyStore> BuildPlainStore(const VocabularyStore& store) {
     auto plain = std::make_shared<VocabularyStore>();
     for (std::size_t k = 0; k < kVocabularyLineCount; ++k) {
@@ -221,14 +235,7 @@ std::shared_ptr<VocabularyStore> BuildPlainStore(const VocabularyStore& store) {
         DropDiacritics(plain->VocabLines[k]);
     }
     plain->PairLine = store.PairLine;
-    plain->ReplacementKeys = store.ReplacementKeys;
-    plain->ReplacementValues = store.ReplacementValues;
-    plain->ReplacementCount = store.ReplacementCount;
-    plain->ReplacementLast = store.ReplacementLast;
-    plain->ExtraWordLine = store.ExtraWordLine;
-    plain->EncliticHostLetters = store.EncliticHostLetters;
-    plain->Ranks = store.Ranks;
-    plain->Explanations = store.Explanations;
+    KeepAllButLetterLines(*plain, store);
     BuildVocabularyIndex(*plain);
     return plain;
 }
@@ -264,8 +271,9 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
     auto explanations = ReadExplanationsBeside(paths.StartupSource);
     if (!fs::equivalent(paths.StartupSource, paths.MainFile(), ec)) {
         // Copy through a temporary file so a failed copy never leaves a
-        // truncated vocabulary behind.
-        const fs::path temporary = paths.MainFile().string() + ".tmp";
+        // truncated vocabulary behind; named after the process, so that two
+        // programs starting at once do not take each other's copy away.
+        const fs::path temporary = paths.MainFile().string() + ".tmp." + std::to_string(::getpid());
         fs::copy_file(paths.StartupSource, temporary, fs::copy_options::overwrite_existing, ec);
         if (!ec) fs::rename(temporary, paths.MainFile(), ec);
         if (ec) {
@@ -298,14 +306,7 @@ std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics)
     const VocabularyStore& old = *engine.Vocabulary;
     auto store = std::make_shared<VocabularyStore>();
     ReadLetterLines(*store, text);
-    store->ReplacementKeys = old.ReplacementKeys;
-    store->ReplacementValues = old.ReplacementValues;
-    store->ReplacementCount = old.ReplacementCount;
-    store->ReplacementLast = old.ReplacementLast;
-    store->ExtraWordLine = old.ExtraWordLine;
-    store->EncliticHostLetters = old.EncliticHostLetters;
-    store->Ranks = old.Ranks;
-    store->Explanations = old.Explanations;
+    KeepAllButLetterLines(*store, old);
     BuildVocabularyIndex(*store);
     engine.Vocabulary = std::move(store);
     engine.IgnoreDiacritics = ignoreDiacritics;
