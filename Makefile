@@ -19,7 +19,7 @@ PACKAGES += libenchant-2-dev enchant-2 python3-enchant emacs-nox
 TEST_PACKAGES := fortunes-es hunspell-es hunspell-tools lintian
 # vorlen-server and its tests with real clients (LibreOffice's remote checker,
 # curl; gramma comes from npm, see install-npm-deps).
-PACKAGES += libcpp-httplib-dev nlohmann-json3-dev curl python3-uno libreoffice-core-nogui
+PACKAGES += libcpp-httplib-dev nlohmann-json3-dev curl python3-uno libreoffice-core-nogui nodejs
 # Only for the benchmarks (a real Spanish text and the reference checker;
 # msgunfmt of gettext reads the Spanish program messages).
 BENCH_PACKAGES := fortunes-es hunspell hunspell-es gettext
