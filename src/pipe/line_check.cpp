@@ -1,5 +1,7 @@
 #include "pipe/line_check.h"
 
+#include <map>
+
 namespace vorlen::pipe {
 
 namespace {
@@ -41,14 +43,38 @@ const LineChecker::Known& LineChecker::CheckWord(std::string_view word) {
     return memo_.emplace(key, std::move(known)).first->second;
 }
 
+std::map<std::size_t, std::string> LineChecker::ContextAccents(std::string_view utf8Text) const {
+    std::map<std::size_t, std::string> accented;
+    if (options_.Classic || !options_.ContextAccents) return accented;
+    TextConversion converted;
+    try {
+        converted = speller_.Convert(utf8Text, options_);
+    } catch (const Error&) {
+        return accented; // not UTF-8: the line reader prevents it
+    }
+    for (const ConvertedWord& word : converted.Words)
+        if (word.FromContext)
+            accented.emplace(word.InputOffset,
+                             converted.Text.substr(word.OutputOffset, word.OutputLength));
+    return accented;
+}
+
 std::vector<WordAnswer> LineChecker::CheckLine(std::string_view utf8Text, std::size_t charBase) {
     std::vector<WordAnswer> answers;
+    // A line is running text: a word its neighbours call an accent on (mas ->
+    // más) is a miss, although the vocabulary knows it as written.
+    const std::map<std::size_t, std::string> accented = ContextAccents(utf8Text);
     for (const LineWord& word : WordsOfLine(utf8Text, charBase)) {
         WordAnswer answer;
         answer.Word = word.Text;
         answer.CharOffset = word.CharOffset;
+        const auto restored =
+            accented.find(static_cast<std::size_t>(word.Text.data() - utf8Text.data()));
         if (personal_.Accepts(word.Text)) {
             answer.Status = Verdict::Found;
+        } else if (restored != accented.end()) {
+            answer.Status = Verdict::Suggestions;
+            answer.Suggestions = {restored->second, std::string(word.Text)};
         } else {
             const Known& known = CheckWord(word.Text);
             answer.Status = known.Status;

@@ -1,13 +1,15 @@
 // The one place where the words of a line of text are checked, for the pipe:
 // each word against the user's words and then the Speller (default options,
 // so the engine's improvements reach the pipe), with the answers of words
-// already seen kept for the session.
+// already seen kept for the session. Outside classic mode the line is read as
+// running text too, for the accents its words call for from their neighbours.
 #pragma once
 
 #include "pipe/line_words.h"
 #include "pipe/personal_words.h"
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,6 +45,9 @@ class LineChecker {
         std::vector<std::string> Suggestions;
     };
     const Known& CheckWord(std::string_view word);
+    // The words of the line the context gives an accent: byte offset -> the
+    // accented word, in the case written.
+    std::map<std::size_t, std::string> ContextAccents(std::string_view utf8Text) const;
 
     const Speller& speller_;
     const PersonalWords& personal_;

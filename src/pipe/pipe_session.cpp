@@ -17,8 +17,8 @@ std::string_view Argument(std::string_view line) {
 
 } // namespace
 
-PipeSession::PipeSession(const Speller& speller, PersonalWords& personal)
-    : personal_(personal), checker_(speller, personal) {}
+PipeSession::PipeSession(const Speller& speller, PersonalWords& personal, ConversionOptions options)
+    : personal_(personal), checker_(speller, personal, options) {}
 
 void PipeSession::HandleLine(std::string_view raw, bool lineEnds, std::string& out) {
     if (!raw.empty() && raw.back() == '\r' && lineEnds) raw.remove_suffix(1);

@@ -22,7 +22,7 @@ namespace vorlen::pipe {
 
 class PipeSession {
   public:
-    PipeSession(const Speller& speller, PersonalWords& personal);
+    PipeSession(const Speller& speller, PersonalWords& personal, ConversionOptions options = {});
 
     // Appends the answer to a line (or to a piece of a long one: `lineEnds`
     // false while more of the same line follows) to `out`. Throws

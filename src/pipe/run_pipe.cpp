@@ -1,6 +1,7 @@
 #include "pipe/run_pipe.h"
 
 #include "api/speller_internal.h"
+#include "context/context_load.h"
 #include "pipe/pipe_session.h"
 #include "vocabulary/paths.h"
 #include "vocabulary/vocabulary_error.h"
@@ -32,6 +33,7 @@ struct PipeArguments {
     PathOptions Paths;
     std::optional<std::filesystem::path> PersonalFile;
     bool VersionOnly = false;
+    ConversionOptions Options; // --classic, --no-context
 };
 
 bool IsSpanish(std::string_view dictionary) {
@@ -67,6 +69,10 @@ std::optional<PipeArguments> Parse(const std::vector<std::string>& args) {
         if (arg == "-a" || arg == "pipe" || arg == "-m" || arg == "-B" || arg == "-C" ||
             arg == "-S" || arg == "-t" || arg == "-n") {
             continue;
+        } else if (arg == "--classic") {
+            parsed.Options.Classic = true;
+        } else if (arg == "--no-context") {
+            parsed.Options.ContextAccents = false;
         } else if (arg == "-v" || arg == "-vv") {
             parsed.VersionOnly = true;
         } else if (arg == "--vocabulary" || arg == "--data-dir") {
@@ -212,10 +218,14 @@ int RunPipe(const std::vector<std::string>& args) {
         std::cerr << "vorlen-cli: " << DescribeVocabularyError(e, true) << '\n';
         return 2;
     }
-    const Speller speller = SpellerOverStore(engine.Vocabulary);
+    // Without the table the lines are checked word by word, after a warning.
+    if (!parsed->Options.Classic && parsed->Options.ContextAccents)
+        for (const auto& warning : LoadContextAccents(engine))
+            std::cerr << "vorlen-cli: " << warning << '\n';
+    const Speller speller = SpellerOverStore(engine.Vocabulary, engine.Context);
     try {
         PersonalWords personal(parsed->PersonalFile.value_or(DefaultPersonalWordFile()));
-        PipeSession session(speller, personal);
+        PipeSession session(speller, personal, parsed->Options);
         if (!WriteAll(Banner())) return 0;
         return Serve(session);
     } catch (const std::exception& e) {

@@ -112,6 +112,31 @@ TEST_F(PipeSessionTest, OddBytesAreReadNotLost) {
     EXPECT_NE(Answer("kasa"), "*\n\n");
 }
 
+TEST_F(PipeSessionTest, LinesAreRunningTextAndTheirWordsGetTheAccentsTheContextCallsFor) {
+    // "esta" and "mas" are words as written; beside their neighbours they are
+    // misses, the accented form offered first. The same words where the
+    // context wants them plain are found.
+    EXPECT_EQ(Answer("Mi hermano esta en casa"), "*\n*\n& esta 2 11: está, esta\n*\n*\n\n");
+    EXPECT_EQ(Answer("^Esta casa es mas grande"), "*\n*\n*\n& mas 2 14: más, mas\n*\n\n");
+    // The same word on one line: plain before a noun, accented before "en";
+    // the session's memory of single words does not mix them up.
+    EXPECT_EQ(Answer("^esta casa, mi hermano esta en casa"),
+              "*\n*\n*\n*\n& esta 2 23: está, esta\n*\n*\n\n");
+    EXPECT_EQ(Answer("esta casa"), "*\n*\n\n");
+    // A word the user taught is left alone.
+    Answer("@mas");
+    EXPECT_EQ(Answer("es mas grande"), "*\n*\n*\n\n");
+    // The classic rules and the option off check word by word.
+    PersonalWords none;
+    for (ConversionOptions options :
+         {ConversionOptions{.Classic = true}, ConversionOptions{.ContextAccents = false}}) {
+        PipeSession plain(Shipped(), none, options);
+        std::string out;
+        plain.HandleLine("Mi hermano esta en casa", true, out);
+        EXPECT_EQ(out, "*\n*\n*\n*\n*\n\n");
+    }
+}
+
 TEST(PersonalWordsTest, SavedThroughATemporaryFileAndOnlyWhenChanged) {
     TempDir dir;
     const fs::path list = dir.path() / "sub" / "personal.txt";
