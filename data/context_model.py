@@ -36,7 +36,8 @@ POOL_MIN_LENGTH = 5
 POOL_SHRINK = 50.0    # a group seen this often heeds its pooled ending half as much   # verb endings are pooled for spellings this long or longer
 DEFAULT_MARGIN = 3.0  # log units a restored accent must win by
 MARGINS = (2.0, 3.0, 4.0)  # the margins the report measures
-TARGET_FALSE_ALARMS = 0.002  # of the unaccented words of the groups, on the tuning text
+TARGET_FALSE_ALARMS = 0.0008  # of the unaccented words of the groups, on each kind of tuning text
+OFF = 99.0            # the margin of a group switched off: no score wins by it
 PRUNE_GAIN = 0.4     # rows that move an estimate less than this are not shipped
 USE_MARKS = True      # off only to measure what the marks of the text add
 
@@ -157,6 +158,9 @@ class Table:
         self.pool_totals = {}                 # pool -> [plain count, accented count]
         self.pool_rows = {}                   # (pool, feature, value) -> [plain, accented]
         self.margins = {}                     # plain or pool -> margin
+        # (plain or pool, "L1"/"R1") -> the counts beside neighbours without a
+        # row of their own: the totals less every row kept (see fill_other)
+        self.other = {}
         self.features = set(FEATURES)
         self.use_pool = True
         self.default_margin = DEFAULT_MARGIN
@@ -207,7 +211,7 @@ class Table:
                 v = values[f]
                 back = est
                 if pool_prior is not None:
-                    q = self.pool_rows.get((pool[0], f, v))
+                    q = self.pool_rows.get((pool[0], f, v)) or self.other.get((pool[0], f))
                     if q is not None:
                         n = sum(q)
                         ratio = [1.0] * len(members)
@@ -217,7 +221,7 @@ class Table:
                         back = [x * y for x, y in zip(back, ratio)]
                         t = sum(back)
                         back = [x / t for x in back]
-                row = self.rows.get((p, f, v))
+                row = self.rows.get((p, f, v)) or self.other.get((p, f))
                 if row is None:
                     est = back
                 else:
@@ -248,52 +252,62 @@ class Table:
         return p
 
     # -- margins per group, tuned on text the counts never saw
-    def tune_margins(self, passages, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 7.0, 10.0),
-                     costs=(10, 20, 40), target=TARGET_FALSE_ALARMS):
-        """Per group with 20 or more cases in the tuning text, the margin that
-        gains most restores for `cost` restores lost per false alarm; the
-        cheapest cost whose false alarms stay within `target` of the
-        unaccented words of the tuning text is kept. Prints what each cost gives."""
-        seen = collections.defaultdict(list)
-        for text in passages:
-            for p, written, values in contexts(text, self.groups):
-                label = label_of(written, self.groups[p])
-                if label is None:
-                    continue
-                members, score = self.scores(p, values)
-                if score is None:
-                    continue
-                key = p if p in self.totals else pool_of(self.groups[p])[0]
-                best = max(range(len(score)), key=lambda k: score[k])
-                seen[key].append((label == members[0], members[best] == label,
-                                  score[best] - score[0] if best else -1.0))
+    def tune_margins(self, tune, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0, 7.0, 10.0, OFF),
+                     target=TARGET_FALSE_ALARMS, min_cases=20):
+        """Margins chosen on the tuning text (kind -> passages) so that false
+        alarms stay within `target` of the unaccented words of each kind.
+
+        Each group with `min_cases` cases or more in the tuning text gets its
+        own margin, the groups with fewer share the default one (a verb form
+        the counts never met shares its pooled ending's). For a price of
+        `cost` restores per false alarm, every such margin is the one on the
+        grid that gains most restores less cost times its false alarms; OFF
+        switches a group off where no margin pays. The cheapest price whose
+        false alarms stay within the target on every kind is kept."""
+        seen = collections.defaultdict(list)  # key -> (kind, plain?, right?, lead)
+        for kind, passages in tune.items():
+            for text in passages:
+                for p, written, values in contexts(text, self.groups):
+                    label = label_of(written, self.groups[p])
+                    if label is None:
+                        continue
+                    members, score = self.scores(p, values)
+                    if score is None:
+                        continue
+                    key = p if p in self.totals else pool_of(self.groups[p])[0]
+                    best = max(range(len(score)), key=lambda k: score[k])
+                    seen[key].append((kind, label == members[0], members[best] == label,
+                                      score[best] - score[0] if best else -1.0))
+        shared = [c for cases in seen.values() if len(cases) < min_cases for c in cases]
+        own = {key: cases for key, cases in seen.items() if len(cases) >= min_cases}
+        plain_words = collections.Counter(c[0] for cases in seen.values() for c in cases if c[1])
 
         def outcome(cases, m):
-            """(restored, false alarms) at margin m."""
-            restored = sum(1 for plain, right, lead in cases if not plain and right and lead >= m)
-            alarms = sum(1 for plain, right, lead in cases if plain and lead >= m)
+            """(restored, false alarms per kind) at margin m."""
+            restored = sum(1 for _, plain, right, lead in cases if not plain and right and lead >= m)
+            alarms = collections.Counter(kind for kind, plain, _, lead in cases if plain and lead >= m)
             return restored, alarms
 
-        plain_total = sum(1 for cases in seen.values() for c in cases if c[0])
-        accented_total = sum(1 for cases in seen.values() for c in cases if not c[0])
-        self.margins = {}
-        for cost in costs:
-            margins, restored, alarms = {}, 0, 0
-            for key, cases in seen.items():
-                m = self.default_margin
-                if len(cases) >= 20:
-                    m = max(grid, key=lambda g: (outcome(cases, g)[0] - cost * outcome(cases, g)[1],
-                                                 -abs(g - self.default_margin)))
-                    if m != self.default_margin:
-                        margins[key] = m
-                r, a = outcome(cases, m)
+        def best_margin(cases, cost):
+            outcomes = {m: outcome(cases, m) for m in grid}
+            return max(grid, key=lambda m: (outcomes[m][0] - cost * sum(outcomes[m][1].values()), m))
+
+        accented = sum(1 for cases in seen.values() for c in cases if not c[1])
+        for cost in (5, 10, 15, 20, 30, 40, 60, 80, 120, 160, 240, 320, 480, 640):
+            default = best_margin(shared, cost)
+            margins = {key: best_margin(cases, cost) for key, cases in own.items()}
+            restored, alarms = outcome(shared, default)
+            for key, cases in own.items():
+                r, a = outcome(cases, margins[key])
                 restored += r
                 alarms += a
-            rate = alarms / max(plain_total, 1)
-            print(f"tuning, {cost} restores per false alarm: restored {restored}/{accented_total}, "
-                  f"false alarms {alarms}/{plain_total} = {100 * rate:.3f} %", file=sys.stderr)
-            self.margins = margins
-            if rate <= target:
+            rates = {kind: alarms[kind] / max(n, 1) for kind, n in plain_words.items()}
+            print(f"tuning, {cost} restores per false alarm: restored {restored}/{accented}, "
+                  "false alarms " + ", ".join(f"{k} {100 * r:.3f} %" for k, r in sorted(rates.items())),
+                  file=sys.stderr)
+            self.default_margin = default
+            self.margins = {key: m for key, m in margins.items() if m != default}
+            if max(rates.values()) <= target:
                 break
 
     # -- the shipped table
@@ -328,6 +342,21 @@ class Table:
         self.rows = prune_rows(self.rows, self.totals)
         self.pool_rows = prune_rows(self.pool_rows, self.pool_totals)
 
+    def fill_other(self):
+        """The back-off of a neighbour without a row: what the members did
+        beside all such neighbours, the totals less the rows kept. A word
+        rarely seen beside the group (a noun before `este`) behaves like the
+        other rare neighbours, not like the group's commonest ones (`de
+        este`). Only the nearer word on each side: the second word refines
+        the first's estimate, and a missing one leaves it."""
+        self.other = {}
+        for totals, rows in ((self.totals, self.rows), (self.pool_totals, self.pool_rows)):
+            left = {(p, f): list(t) for p, t in totals.items() for f in ("L1", "R1")}
+            for (p, f, v), row in rows.items():
+                if (p, f) in left:
+                    left[(p, f)] = [a - b for a, b in zip(left[(p, f)], row)]
+            self.other.update({k: v for k, v in left.items() if sum(v) > 0})
+
     def write(self, path):
         """Text, UTF-8. A group line '@plain' lists members:total and the margin;
         the rows under it are 'feature value count...' in member order."""
@@ -346,8 +375,10 @@ class Table:
                     out.write(f"{f} {v.replace(' ', '_')} {' '.join(map(str, row))}\n")
             for p, totals in sorted(self.totals.items()):
                 members = self.groups[p]
-                out.write(f"@{' '.join(members)} {self.margins.get(p, self.default_margin):g} "
-                          f"{' '.join(map(str, totals))}\n")
+                margin = self.margins.get(p, self.default_margin)
+                out.write(f"@{' '.join(members)} {margin:g} {' '.join(map(str, totals))}\n")
+                if margin >= OFF:
+                    continue  # a group switched off needs no rows
                 for f, v, row in sorted(by_group[p]):
                     out.write(f"{f} {v.replace(' ', '_')} {' '.join(map(str, row))}\n")
 
@@ -455,6 +486,7 @@ def read_table(path, groups):
             else:
                 rows = table.pool_rows if key.startswith("*") else table.rows
                 rows[(key, fields[0], fields[1].replace("_", " "))] = [int(x) for x in fields[2:]]
+    table.fill_other()
     return table
 
 

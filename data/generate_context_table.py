@@ -228,7 +228,7 @@ def collect(args):
     for path in sorted(glob.glob(os.path.join(args.novels, "*", "*.txt"))):
         kinds.setdefault("novels", []).extend(novel_passages(path))
     runs = fortunes_runs()
-    split = {"train": [], "tune": [], "test": {}}
+    split = {"train": [], "tune": {}, "test": {}}
     cut = 0
     for kind, passages in kinds.items():
         for passage in passages:
@@ -239,7 +239,7 @@ def collect(args):
             if s == 0:
                 split["test"].setdefault(kind, []).append(passage)
             elif s == 1:
-                split["tune"].append(passage)
+                split["tune"].setdefault(kind, []).append(passage)
             else:
                 split["train"].append(passage)
     print(f"passages cut for sharing {RUN_LENGTH} words with fortunes-es: {cut}", file=sys.stderr)
@@ -264,16 +264,20 @@ def main():
     groups = cm.ambiguous_groups(args.vocabulary)
     print(f"groups from the vocabulary: {len(groups)}", file=sys.stderr)
     cache = os.path.join(args.work, "passages.pickle")
+    split = None
     if os.path.exists(cache):
         with open(cache, "rb") as f:
             split = pickle.load(f)
-    else:
+        if not isinstance(split.get("tune"), dict):  # a cache from before the kinds were kept
+            split = None
+    if split is None:
         split = collect(args)
         with open(cache, "wb") as f:
             pickle.dump(split, f)
     table = cm.count_table(groups, split["train"])
-    table.tune_margins(split["tune"])
     table.prune()
+    table.fill_other()
+    table.tune_margins(split["tune"])
     table.write(args.output)
     print(f"wrote {args.output}: {os.path.getsize(args.output)} bytes", file=sys.stderr)
     tests = dict(split["test"])

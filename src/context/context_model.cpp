@@ -79,7 +79,7 @@ void LeanTowardsPool(std::vector<double>& estimate, const std::uint32_t* q,
         e /= sum;
 }
 
-bool IsEdge(const std::string& token) {
+bool IsEdge(std::string_view token) {
     return token == kSentenceEdge;
 }
 
@@ -116,7 +116,8 @@ void ContextAccents::AddWord(std::string_view written) {
     Token token;
     token.Plain = PlainSpelling(written);
     token.WordOrdinal = words_++;
-    token.Candidate = token.Plain == ToLower(written);
+    // A word written with an accent is the writer's choice.
+    token.Candidate = written.find_first_of("áéíóúüÁÉÍÓÚÜ"_w) == std::string_view::npos;
     Push(std::move(token));
 }
 
@@ -146,8 +147,12 @@ void ContextAccents::Push(Token token) {
 
 void ContextAccents::Decide() {
     const Token& centre = window_[2];
-    if (!centre.Candidate || Lookup(centre.Plain).Members.empty()) return;
-    std::array<std::string, 5> plain;
+    if (!centre.Candidate) return;
+    // Most words are in no group, and a group switched off never restores.
+    if (const FoundGroup& found = Lookup(centre.Plain);
+        found.Members.empty() || found.Margin >= kSwitchedOffMargin)
+        return;
+    std::array<std::string_view, 5> plain;
     for (std::size_t i = 0; i < window_.size(); ++i)
         plain[i] = window_[i].Plain;
     const GroupScores scores = Score(plain);
@@ -197,9 +202,18 @@ ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) con
     return out;
 }
 
-GroupScores ContextAccents::Score(const std::array<std::string, 5>& w) const {
+const std::uint32_t* ContextAccents::RowOrOther(int group, ContextFeature feature,
+                                                const std::string& value) const {
+    if (const std::uint32_t* row = table_.Row(group, feature, value)) return row;
+    const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
+    if (feature == ContextFeature::PreviousWord) return g.OtherPrevious.data();
+    if (feature == ContextFeature::NextWord) return g.OtherNext.data();
+    return nullptr; // the second word refines the first's estimate, or leaves it
+}
+
+GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) const {
     GroupScores out;
-    const FoundGroup& found = Lookup(w[2]);
+    const FoundGroup& found = Lookup(std::string(w[2]));
     if (found.Members.empty()) return out;
     out.Members = found.Members;
     out.Margin = found.Margin;
@@ -239,9 +253,11 @@ GroupScores ContextAccents::Score(const std::array<std::string, 5>& w) const {
     // The context never reaches across a sentence edge. Each side is a
     // chain: the next word's counts are smoothed towards the estimate from the
     // nearer word, which is smoothed towards the pooled ending or the totals.
-    const std::string& l2 = IsEdge(w[1]) ? w[1] : w[0];
-    const std::string& r2 = IsEdge(w[3]) ? w[3] : w[4];
-    const std::string values[kContextFeatureCount] = {w[1], w[3], l2 + " " + w[1], w[3] + " " + r2};
+    const std::string_view l2 = IsEdge(w[1]) ? w[1] : w[0];
+    const std::string_view r2 = IsEdge(w[3]) ? w[3] : w[4];
+    const std::string values[kContextFeatureCount] = {std::string(w[1]), std::string(w[3]),
+                                                      std::string(l2) + " " + std::string(w[1]),
+                                                      std::string(w[3]) + " " + std::string(r2)};
     constexpr ContextFeature kChains[2][2] = {
         {ContextFeature::PreviousWord, ContextFeature::PreviousTwoWords},
         {ContextFeature::NextWord, ContextFeature::NextTwoWords}};
@@ -250,9 +266,9 @@ GroupScores ContextAccents::Score(const std::array<std::string, 5>& w) const {
         for (const ContextFeature feature : chain) {
             const std::string& value = values[static_cast<int>(feature)];
             if (poolGroup != nullptr && poolMember != 0)
-                if (const std::uint32_t* q = table_.Row(pool, feature, value))
+                if (const std::uint32_t* q = RowOrOther(pool, feature, value))
                     LeanTowardsPool(estimate, q, poolPrior, poolMember, poolWeight);
-            const std::uint32_t* row = group >= 0 ? table_.Row(group, feature, value) : nullptr;
+            const std::uint32_t* row = group >= 0 ? RowOrOther(group, feature, value) : nullptr;
             if (row == nullptr) continue;
             double seen = 0;
             for (std::size_t k = 0; k < n; ++k)

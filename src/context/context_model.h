@@ -10,10 +10,11 @@
 //
 // where P(m) are the group's smoothed totals and P(m | f) the counts of the
 // neighbour smoothed towards the back-off estimate: the pooled verb ending's
-// evidence when the group has one and the ending saw the neighbour, else
-// P(m). An unseen neighbour therefore adds nothing, and the group's totals
-// decide. An accented member replaces the written word only when its score
-// beats the plain member's by the group's margin.
+// evidence when the group has one, else P(m). A previous or next word without
+// a row of its own takes the counts beside all such words (a noun before
+// "este" is judged by the rare neighbours, not by "de este"). An accented
+// member replaces the written word only when its score beats the plain
+// member's by the group's margin.
 #pragma once
 
 #include "context/context_table.h"
@@ -58,7 +59,7 @@ class ContextAccents {
 
     // The members' scores for the plain word at the centre of the five
     // tokens (plain, lower case), or empty members when it is in no group.
-    GroupScores Score(const std::array<std::string, 5>& window) const;
+    GroupScores Score(const std::array<std::string_view, 5>& window) const;
 
   private:
     struct Token {
@@ -83,6 +84,10 @@ class ContextAccents {
     void Push(Token token);
     void Decide();
     FoundGroup FindGroup(std::string_view plain) const;
+    // The counts of a neighbour's row; for a nearer neighbour without one,
+    // those beside all such neighbours (ContextGroup::OtherPrevious).
+    const std::uint32_t* RowOrOther(int group, ContextFeature feature,
+                                    const std::string& value) const;
     // FindGroup, remembered per spelling (words repeat: most cost one probe).
     const FoundGroup& Lookup(const std::string& plain) const;
 

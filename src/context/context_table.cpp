@@ -42,8 +42,7 @@ bool ParseMargin(std::string_view text, double& value) {
     double scale = 1;
     if (point != std::string_view::npos) {
         const std::string_view fractionText = text.substr(point + 1);
-        if (fractionText.empty() || fractionText.size() > 6 ||
-            !ParseNumber(fractionText, fraction))
+        if (fractionText.empty() || fractionText.size() > 6 || !ParseNumber(fractionText, fraction))
             return false;
         for (std::size_t k = 0; k < fractionText.size(); ++k)
             scale *= 10;
@@ -159,6 +158,8 @@ class TableParser {
             if (!ParseNumber(fields[i], total)) return Fail("bad total");
             group.Totals.push_back(total);
         }
+        group.OtherPrevious = group.Totals;
+        group.OtherNext = group.Totals;
         if (!table_->GroupByPlain.emplace(group.Members[0], static_cast<int>(table_->Groups.size()))
                  .second)
             return Fail("a group listed twice");
@@ -180,9 +181,19 @@ class TableParser {
         for (char& c : value_)
             if (c == '_') c = ' ';
         const auto first = static_cast<std::uint32_t>(table_->Counts.size());
+        ContextGroup& group = table_->Groups.back();
+        std::vector<std::uint32_t>* other = nullptr;
+        if (feature == static_cast<int>(ContextFeature::PreviousWord)) other = &group.OtherPrevious;
+        if (feature == static_cast<int>(ContextFeature::NextWord)) other = &group.OtherNext;
         for (std::size_t i = 2; i < fields.size(); ++i) {
             std::uint32_t count = 0;
             if (!ParseNumber(fields[i], count)) return Fail("bad count");
+            if (other != nullptr) {
+                // Every occurrence has one previous and one next word.
+                std::uint32_t& left = (*other)[i - 2];
+                if (count > left) return Fail("the rows count more than the totals");
+                left -= count;
+            }
             table_->Counts.push_back(count);
         }
         keys_.emplace_back(ContextRowKey(groupIndex, static_cast<ContextFeature>(feature), value_),

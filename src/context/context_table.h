@@ -40,12 +40,23 @@ enum class ContextFeature : std::uint8_t {
 };
 inline constexpr int kContextFeatureCount = 4;
 
+// The margin of a group switched off: no score wins by it (its members were
+// never told apart well enough on the tuning text).
+inline constexpr double kSwitchedOffMargin = 99;
+
 struct ContextGroup {
     std::vector<std::string> Members; // Windows-1252, the plain spelling first
     std::vector<std::uint32_t> Totals;
     double Margin = 0;   // natural-log units an accented member must win by
     int Pool = -1;       // the pooled verb ending of the group, or -1
     int PoolMember = -1; // the member stressed on that ending
+    // The counts beside neighbours without a row of their own, for the
+    // previous and the next word: the totals less every row kept. A word
+    // rarely seen beside the group (a noun before "este") is judged by what
+    // the members did beside such words, not by the group's commonest
+    // neighbours ("de este").
+    std::vector<std::uint32_t> OtherPrevious;
+    std::vector<std::uint32_t> OtherNext;
 };
 
 struct ContextTable {
