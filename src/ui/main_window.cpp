@@ -242,6 +242,7 @@ void MainWindow::convertText() {
         const QList<WrittenWord> marked =
             MarkedWrittenWords(bytes, result.Text, detail.ChangedWords);
         AttachWrittenWords(outputBox, marked);
+        MarkContextRestores(outputBox, result.Text, result.ContextRestores);
         announce(ConvertedAnnouncement(static_cast<int>(marked.size()), english()));
     }
     setConverting(false, 0);

@@ -117,8 +117,16 @@ void MainWindow::chooseAlternativeAtCaret() {
     const QTextCursor cursor = outputBox->textCursor();
     if (cursor.hasSelection()) return; // a selection made by dragging, not a click
     std::string text = BoxText(outputBox).toStdString();
-    if (!ChooseAlternative(text, cursor.position())) return;
-    settleText(QString::fromStdString(text));
+    if (ChooseAlternative(text, cursor.position())) {
+        settleText(QString::fromStdString(text));
+        return;
+    }
+    // A word that took its accent from its neighbours goes back to what was
+    // written, as one edit that Ctrl+Z undoes.
+    if (const auto restored = ContextRestoreAt(outputBox, cursor.position())) {
+        RevertContextRestore(outputBox, *restored);
+        PlaceCaret(outputBox, restored->start);
+    }
 }
 
 // The menu over a marked word: its alternatives (each with its note), then

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -34,5 +35,19 @@ void AttachWrittenWords(QPlainTextEdit* box, const QList<WrittenWord>& words);
 
 // The written word attached at `position` of the box; empty when none is.
 QString WrittenWordAt(const QPlainTextEdit* box, qsizetype position);
+
+// Marks the words of the converted text (`output`, UTF-8) that took an
+// accent from their neighbours: shaded as a change, each with the word as
+// written attached. Adds nothing to the box's undo history.
+void MarkContextRestores(QPlainTextEdit* box, std::string_view output,
+                         const std::vector<ContextRestore>& restores);
+
+// The marked restored word the position is in or touches (start, length and
+// the word as written); nullopt when there is none.
+std::optional<WrittenWord> ContextRestoreAt(const QPlainTextEdit* box, qsizetype position);
+
+// Gives a restored word (as ContextRestoreAt found it) back as written,
+// unmarked, in one edit that undo takes back, mark included.
+void RevertContextRestore(QPlainTextEdit* box, const WrittenWord& restored);
 
 } // namespace vorlen::ui
