@@ -29,6 +29,11 @@ _MARKS = {".": EDGE, "?": EDGE, "!": EDGE, "…": EDGE, ",": PHRASE, ";": PHRASE
           "¿": QUESTION, "¡": EXCLAMATION}
 
 FEATURES = ("L1", "R1", "L2", "R2")
+# The back-off of a nearer neighbour without a row: its last letters, a rough
+# class of word (-ro, -do, -ar: nouns, participles, infinitives).
+SUFFIX_FEATURES = {"L1": "L1S", "R1": "R1S"}
+SUFFIX_LENGTH = 2
+MIN_SUFFIX_COUNT = 5
 # Each side is a chain: the second word refines the estimate of the first.
 CHAINS = (("L1", "L2"), ("R1", "R2"))
 ALPHA = 2.0           # weight of the back-off estimate in a smoothed row
@@ -67,6 +72,11 @@ def tokens(text):
     if out[-1] != EDGE:
         out.append(EDGE)
     return out
+
+
+def suffix(token):
+    """The class of a neighbour for the back-off: its last letters."""
+    return token[-SUFFIX_LENGTH:]
 
 
 def plain_words(text):
@@ -187,6 +197,14 @@ class Table:
         n = sum(counts)
         return [(c + 0.5) / (n + 0.5 * len(counts)) for c in counts]
 
+    def _row(self, rows, key, f, v):
+        """The counts beside neighbour v; for a nearer neighbour without a
+        row, those beside the words of its ending, else beside all such words."""
+        row = rows.get((key, f, v))
+        if row is None and f in SUFFIX_FEATURES:
+            row = rows.get((key, SUFFIX_FEATURES[f], suffix(v))) or self.other.get((key, f))
+        return row
+
     def scores(self, p, values):
         """(members, score of each) for the plain spelling p, or (None, None)."""
         members = self.groups[p]
@@ -211,7 +229,7 @@ class Table:
                 v = values[f]
                 back = est
                 if pool_prior is not None:
-                    q = self.pool_rows.get((pool[0], f, v)) or self.other.get((pool[0], f))
+                    q = self._row(self.pool_rows, pool[0], f, v)
                     if q is not None:
                         n = sum(q)
                         ratio = [1.0] * len(members)
@@ -221,7 +239,7 @@ class Table:
                         back = [x * y for x, y in zip(back, ratio)]
                         t = sum(back)
                         back = [x / t for x in back]
-                row = self.rows.get((p, f, v)) or self.other.get((p, f))
+                row = self._row(self.rows, p, f, v)
                 if row is None:
                     est = back
                 else:
@@ -342,6 +360,45 @@ class Table:
         self.rows = prune_rows(self.rows, self.totals)
         self.pool_rows = prune_rows(self.pool_rows, self.pool_totals)
 
+    def count_suffixes(self, passages):
+        """Counts, for the nearer neighbours left without a row by prune(), the
+        members beside each ending; keeps the endings seen MIN_SUFFIX_COUNT
+        times or more whose counts move the estimate from the other such
+        neighbours' by PRUNE_GAIN."""
+        new_rows, new_pool = {}, {}
+        for text in passages:
+            for p, written, values in contexts(text, self.groups):
+                members = self.groups[p]
+                label = label_of(written, members)
+                if label is None:
+                    continue
+                k = members.index(label)
+                pool = pool_of(members)
+                for f, sf in SUFFIX_FEATURES.items():
+                    v = values[f]
+                    if (p, f, v) not in self.rows:
+                        new_rows.setdefault((p, sf, suffix(v)), [0] * len(members))[k] += 1
+                    if pool and label in (p, pool[1]) and (pool[0], f, v) not in self.pool_rows:
+                        new_pool.setdefault((pool[0], sf, suffix(v)), [0, 0])[0 if label == p else 1] += 1
+        self.fill_other()
+
+        def smooth(row, back):
+            n = sum(row)
+            return [(r + ALPHA * b) / (n + ALPHA) for r, b in zip(row, back)]
+
+        for found, rows, totals in ((new_rows, self.rows, self.totals),
+                                    (new_pool, self.pool_rows, self.pool_totals)):
+            for (p, sf, v), row in found.items():
+                if sum(row) < MIN_SUFFIX_COUNT:
+                    continue
+                f = "L1" if sf == "L1S" else "R1"
+                prior = self._prior(totals[p])
+                other = self.other.get((p, f))
+                back = smooth(other, prior) if other else prior
+                est = smooth(row, prior)
+                if max(abs(math.log(e) - math.log(b)) for e, b in zip(est, back)) >= PRUNE_GAIN:
+                    rows[(p, sf, v)] = row
+
     def fill_other(self):
         """The back-off of a neighbour without a row: what the members did
         beside all such neighbours, the totals less the rows kept. A word
@@ -353,6 +410,7 @@ class Table:
         for totals, rows in ((self.totals, self.rows), (self.pool_totals, self.pool_rows)):
             left = {(p, f): list(t) for p, t in totals.items() for f in ("L1", "R1")}
             for (p, f, v), row in rows.items():
+                f = {"L1S": "L1", "R1S": "R1"}.get(f, f)
                 if (p, f) in left:
                     left[(p, f)] = [a - b for a, b in zip(left[(p, f)], row)]
             self.other.update({k: v for k, v in left.items() if sum(v) > 0})

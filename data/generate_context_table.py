@@ -276,6 +276,7 @@ def main():
             pickle.dump(split, f)
     table = cm.count_table(groups, split["train"])
     table.prune()
+    table.count_suffixes(split["train"])
     table.fill_other()
     table.tune_margins(split["tune"])
     table.write(args.output)

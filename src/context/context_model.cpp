@@ -3,6 +3,7 @@
 #include "vocabulary/cp1252.h"
 #include "vocabulary/lookup.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorlen {
@@ -205,10 +206,16 @@ ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) con
 const std::uint32_t* ContextAccents::RowOrOther(int group, ContextFeature feature,
                                                 const std::string& value) const {
     if (const std::uint32_t* row = table_.Row(group, feature, value)) return row;
+    const bool previous = feature == ContextFeature::PreviousWord;
+    if (!previous && feature != ContextFeature::NextWord)
+        return nullptr; // the second word refines the first's estimate, or leaves it
+    const std::string_view ending =
+        std::string_view(value).substr(value.size() - std::min(value.size(), kSuffixLength));
+    if (const std::uint32_t* row = table_.Row(
+            group, previous ? ContextFeature::PreviousSuffix : ContextFeature::NextSuffix, ending))
+        return row;
     const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
-    if (feature == ContextFeature::PreviousWord) return g.OtherPrevious.data();
-    if (feature == ContextFeature::NextWord) return g.OtherNext.data();
-    return nullptr; // the second word refines the first's estimate, or leaves it
+    return previous ? g.OtherPrevious.data() : g.OtherNext.data();
 }
 
 GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) const {
@@ -255,9 +262,9 @@ GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) cons
     // nearer word, which is smoothed towards the pooled ending or the totals.
     const std::string_view l2 = IsEdge(w[1]) ? w[1] : w[0];
     const std::string_view r2 = IsEdge(w[3]) ? w[3] : w[4];
-    const std::string values[kContextFeatureCount] = {std::string(w[1]), std::string(w[3]),
-                                                      std::string(l2) + " " + std::string(w[1]),
-                                                      std::string(w[3]) + " " + std::string(r2)};
+    const std::string values[4] = {std::string(w[1]), std::string(w[3]),
+                                   std::string(l2) + " " + std::string(w[1]),
+                                   std::string(w[3]) + " " + std::string(r2)};
     constexpr ContextFeature kChains[2][2] = {
         {ContextFeature::PreviousWord, ContextFeature::PreviousTwoWords},
         {ContextFeature::NextWord, ContextFeature::NextTwoWords}};

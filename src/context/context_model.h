@@ -11,8 +11,9 @@
 // where P(m) are the group's smoothed totals and P(m | f) the counts of the
 // neighbour smoothed towards the back-off estimate: the pooled verb ending's
 // evidence when the group has one, else P(m). A previous or next word without
-// a row of its own takes the counts beside all such words (a noun before
-// "este" is judged by the rare neighbours, not by "de este"). An accented
+// a row of its own takes the counts beside the words of its ending, else
+// beside all such words (a noun before "este" is judged by the rare
+// neighbours, not by "de este"). An accented
 // member replaces the written word only when its score beats the plain
 // member's by the group's margin.
 #pragma once
@@ -85,7 +86,8 @@ class ContextAccents {
     void Decide();
     FoundGroup FindGroup(std::string_view plain) const;
     // The counts of a neighbour's row; for a nearer neighbour without one,
-    // those beside all such neighbours (ContextGroup::OtherPrevious).
+    // those of its ending, else those beside all such neighbours
+    // (ContextGroup::OtherPrevious).
     const std::uint32_t* RowOrOther(int group, ContextFeature feature,
                                     const std::string& value) const;
     // FindGroup, remembered per spelling (words repeat: most cost one probe).

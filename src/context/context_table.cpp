@@ -15,7 +15,8 @@ constexpr std::string_view kHeader = "vorlen-context 1";
 constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
 
 // Feature names as the file writes them, in ContextFeature order.
-constexpr std::string_view kFeatureNames[kContextFeatureCount] = {"L1", "R1", "L2", "R2"};
+constexpr std::string_view kFeatureNames[kContextFeatureCount] = {"L1", "R1",  "L2",
+                                                                  "R2", "L1S", "R1S"};
 
 std::uint64_t Fnv1a(std::uint64_t hash, std::string_view bytes) {
     for (const char c : bytes) {
@@ -183,8 +184,18 @@ class TableParser {
         const auto first = static_cast<std::uint32_t>(table_->Counts.size());
         ContextGroup& group = table_->Groups.back();
         std::vector<std::uint32_t>* other = nullptr;
-        if (feature == static_cast<int>(ContextFeature::PreviousWord)) other = &group.OtherPrevious;
-        if (feature == static_cast<int>(ContextFeature::NextWord)) other = &group.OtherNext;
+        switch (static_cast<ContextFeature>(feature)) {
+        case ContextFeature::PreviousWord:
+        case ContextFeature::PreviousSuffix:
+            other = &group.OtherPrevious;
+            break;
+        case ContextFeature::NextWord:
+        case ContextFeature::NextSuffix:
+            other = &group.OtherNext;
+            break;
+        default:
+            break;
+        }
         for (std::size_t i = 2; i < fields.size(); ++i) {
             std::uint32_t count = 0;
             if (!ParseNumber(fields[i], count)) return Fail("bad count");

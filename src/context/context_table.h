@@ -37,8 +37,13 @@ enum class ContextFeature : std::uint8_t {
     NextWord,         // R1
     PreviousTwoWords, // L2: the word before the previous one, then the previous one
     NextTwoWords,     // R2
+    // The back-off of a previous or next word without a row of its own: its
+    // last kSuffixLength letters, a rough class of word (-ro, -do, -ar).
+    PreviousSuffix, // L1S
+    NextSuffix,     // R1S
 };
-inline constexpr int kContextFeatureCount = 4;
+inline constexpr int kContextFeatureCount = 6;
+inline constexpr std::size_t kSuffixLength = 2;
 
 // The margin of a group switched off: no score wins by it (its members were
 // never told apart well enough on the tuning text).

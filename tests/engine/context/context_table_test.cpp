@@ -93,6 +93,18 @@ TEST(ContextTable, AnUnseenNeighbourFallsBackToTheNeighboursWithoutRows) {
     EXPECT_LT(scores("la", "yyy"), unseen); // "la" before for esta
     EXPECT_LT(scores("la", "casa"), 0);
     EXPECT_TRUE(model.Score({".", ".", "casa", ".", "."}).Members.empty());
+    // An unseen previous word ending in -ro takes the counts of its ending
+    // (9 esta, 1 está); one with an ending never counted, the rest.
+    const ContextTableLoad endings =
+        ParseContextTable("vorlen-context 1\n@esta está 1 10 30\nL1S ro 9 1\n", "t");
+    ASSERT_TRUE(endings.Table);
+    const ContextAccents byEnding(*endings.Table, engine);
+    const auto lead = [&](const char* l1) {
+        const GroupScores s = byEnding.Score({".", l1, "esta", "yyy", "."});
+        return s.Scores.at(1) - s.Scores.at(0);
+    };
+    EXPECT_LT(lead("libro"), 0);
+    EXPECT_GT(lead("casa"), std::log(30.5 / 10.5));
     // Rows that count more than the totals are no table.
     EXPECT_FALSE(
         ParseContextTable("vorlen-context 1\n@esta está 1 10 30\nL1 la 11 0\n", "t").Table);
