@@ -2,7 +2,6 @@
 #include "variants/enclitic_endings.h"
 #include "variants/enclitics.h"
 
-#include <array>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -11,26 +10,17 @@
 namespace vorlen {
 namespace {
 
+// The endings are tried shortest group first, each on words that leave at
+// least two letters before it.
 TEST(EncliticEndings, GroupsAreOrderedAndLeaveTwoLetters) {
-    // The endings a first-plural imperative takes after losing its s.
-    const std::set<std::string_view> firstPlural = {
-        "nos",   "selo",  "sela",  "selos", "selas",  "nosme",  "noste",  "nosse",
-        "nosos", "nosle", "noslo", "nosla", "nosnos", "nosles", "noslos", "noslas"};
     std::set<std::string_view> seen;
-    std::array<int, 9> perGroup{};
     std::size_t previous = 0;
     for (const auto& e : kEncliticEndings) {
         EXPECT_EQ(e.MinWordLength, e.Ending.size() + 2) << e.Ending;
         EXPECT_GE(e.MinWordLength, previous) << e.Ending;
         EXPECT_TRUE(seen.insert(e.Ending).second) << e.Ending << " twice";
-        EXPECT_EQ(e.FirstPlural, firstPlural.contains(e.Ending)) << e.Ending;
         previous = e.MinWordLength;
-        ++perGroup[e.MinWordLength];
     }
-    EXPECT_EQ(kEncliticAttemptCount, 92u);
-    EXPECT_EQ(perGroup, (std::array<int, 9>{0, 0, 0, 0, 7, 4, 32, 28, 5}));
-    EXPECT_EQ(kEncliticEndings[43].Ending, "menos");
-    EXPECT_EQ(kEncliticEndings[60].Ending, "nosme");
 }
 
 struct Case {
