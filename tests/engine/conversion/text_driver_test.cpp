@@ -1,5 +1,5 @@
 // Whole texts: where words are cut, which words the capitals rule protects,
-// the output notation, the end message, and the memo of converted words.
+// the end message, and the memo of converted words.
 #include "conversion/text_driver.h"
 #include "support/test_vocabulary.h"
 
@@ -47,14 +47,6 @@ TEST(ConvertText, CapitalsRule) {
 
     engine.Options.CapsRule = false;
     EXPECT_EQ(Convert(engine, "Kasa Kasa 3 Kasa"), "Casa Casa 3 Casa");
-}
-
-TEST(ConvertText, OutputNotation) {
-    Engine engine = MakeEngine({"casa", "caza", "hola"});
-    engine.Options.SimilarOnMiss = false;
-    EXPECT_EQ(Convert(engine, "kaza xqw ola"), "caza|casa |xqw hola");
-    engine.Options.SimilarOnMiss = true;
-    EXPECT_EQ(Convert(engine, "csaa"), "csaa|casa");
 }
 
 TEST(ConvertText, BarAfterChangeMarksOnlyConvertedWords) {
