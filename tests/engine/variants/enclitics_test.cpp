@@ -47,8 +47,7 @@ void Expect(const std::vector<Case>& cases) {
 TEST(CheckEnclitics, StripsOneOrTwoPronounsAfterAHostLetter) {
     Expect({
         {{"cómpra"}, "cómpralo", "Y", "cómpra", "cómpralo"},
-        {{"di"}, "dile", "Y", "di", "dile"}, // host letter i
-        {{"di"}, "dime", "Y", "di", "dime"},
+        {{"di"}, "dile", "Y", "di", "dile"},     // host letter i
         {{"haz"}, "hazlo", "Y", "haz", "hazlo"}, // z is a host letter
         {{"hablar"}, "hablarlo", "Y", "hablar", "hablarlo"},
         {{"dí"}, "dímelo", "Y", "dí", "dímelo"},           // díme ("lo") is asked first, then dí
@@ -56,8 +55,6 @@ TEST(CheckEnclitics, StripsOneOrTwoPronounsAfterAHostLetter) {
         {{"vámo"}, "vámonos", "Y", "vámo", "vámonos"},     // "nos" before vámos
         {{"vámos"}, "vámonos", "Y", "vámos", "vámonos"},
         {{"démos"}, "démoselo", "Y", "démos", "démoselo"},
-        {{"sentémos"}, "sentémonos", "Y", "sentémos", "sentémonos"},
-        {{"vendámos"}, "vendámoselo", "Y", "vendámos", "vendámoselo"},
         // Folded first: lower case, and the accents off when they are ignored.
         {{"dí"}, "Dímelo", "Y", "dí", "dímelo"},
         {{"di"}, "Dímelo", "Y", "di", "dimelo", 1},
@@ -74,10 +71,8 @@ TEST(CheckEnclitics, StripsOneOrTwoPronounsAfterAHostLetter) {
 // the last attempt whose tests held: this shows the order of the attempts.
 TEST(CheckEnclitics, AfterNoTheStemIsTheLastAttempt) {
     Expect({
-        {{}, "vámonos", "N", "vámos", "vámonos"},            // vámon, vámo, vámos
-        {{}, "démoselo", "N", "démos", "démoselo"},          // démose, démo, démos
-        {{}, "sentémonos", "N", "sentémos", "sentémonos"},   // sentémon, sentémo, ...
-        {{}, "vendámoselo", "N", "vendámos", "vendámoselo"}, // vendámose, vendámo, ...
+        {{}, "vámonos", "N", "vámos", "vámonos"},   // vámon, vámo, vámos
+        {{}, "démoselo", "N", "démos", "démoselo"}, // démose, démo, démos
         {{}, "dale", "N", "da", "dale"},
         {{"so"}, "sólo", "N", "sólo", "sólo"}, // ó is no host letter: no attempt
         {{"a"}, "ale", "N", "ale", "ale"},     // three letters: no ending is tried
