@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace vorlen {
 namespace {
@@ -21,35 +22,29 @@ std::unique_ptr<VocabularyStore> ParsePairsOf(const std::string& line) {
     return store;
 }
 
-TEST(ReplacementPairs, ParsesCompletePairsLowerCased) {
-    const auto owner = ParsePairsOf(W("|aB|>|cD|;|ef|>|gh|;"));
-    const auto& store = *owner;
-    ASSERT_EQ(store.ReplacementCount, 2);
-    EXPECT_EQ(store.ReplacementLast, 1);
-    EXPECT_EQ(store.ReplacementKeys[0], "|ab|");
-    EXPECT_EQ(store.ReplacementValues[0], "|cd|");
-    EXPECT_EQ(store.ReplacementKeys[1], "|ef|");
-    EXPECT_EQ(store.ReplacementValues[1], "|gh|");
-}
-
-TEST(ReplacementPairs, ShortKeysMergeAndIncompletePairsAreDropped) {
-    // "ab>" has its ">" inside the first three characters: not a separator.
-    const auto mergedOwner = ParsePairsOf("ab>cdef>ghij;");
-    const auto& merged = *mergedOwner;
-    ASSERT_EQ(merged.ReplacementCount, 1);
-    EXPECT_EQ(merged.ReplacementKeys[0], "ab>cdef");
-    EXPECT_EQ(merged.ReplacementValues[0], "ghij");
-
-    const auto incompleteOwner = ParsePairsOf("|ab|>|cd|;|ef|>|gh");
-    const auto& incomplete = *incompleteOwner;
-    EXPECT_EQ(incomplete.ReplacementCount, 1);
-    EXPECT_EQ(incomplete.ReplacementLast, 0);
-
-    const auto noneOwner = ParsePairsOf("");
-    const auto& none = *noneOwner;
-    EXPECT_EQ(none.ReplacementCount, 0);
-    EXPECT_EQ(none.ReplacementLast, -1);
-    EXPECT_EQ(ParsePairsOf("|abc|")->ReplacementLast, -1);
+// Complete pairs, lower-cased; a ">" inside the first three characters is no
+// separator, so a short key merges with what follows; an incomplete last pair
+// is dropped.
+TEST(ReplacementPairs, ParsesCompletePairs) {
+    struct Case {
+        std::string line;
+        std::vector<std::string> pairs; // "key -> value"
+    };
+    for (const Case& c : std::vector<Case>{
+             {W("|aB|>|cD|;|ef|>|gh|;"), {"|ab| -> |cd|", "|ef| -> |gh|"}},
+             {"ab>cdef>ghij;", {"ab>cdef -> ghij"}},
+             {"|ab|>|cd|;|ef|>|gh", {"|ab| -> |cd|"}},
+             {"", {}},
+             {"|abc|", {}},
+         }) {
+        const auto store = ParsePairsOf(c.line);
+        std::vector<std::string> pairs;
+        for (int k = 0; k < store->ReplacementCount; ++k)
+            pairs.push_back(store->ReplacementKeys[static_cast<std::size_t>(k)] + " -> " +
+                            store->ReplacementValues[static_cast<std::size_t>(k)]);
+        EXPECT_EQ(pairs, c.pairs) << c.line;
+        EXPECT_EQ(store->ReplacementLast, store->ReplacementCount - 1) << c.line;
+    }
 }
 
 class VocabularyFiles : public ::testing::Test {
