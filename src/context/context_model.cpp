@@ -53,31 +53,31 @@ std::string_view FinalAccent(std::string_view word) {
 }
 
 // The smoothed shares of some counts.
-std::vector<double> Shares(const std::uint32_t* counts, std::size_t n) {
+MemberValues Shares(const std::uint32_t* counts, std::size_t n) {
     double total = 0;
     for (std::size_t k = 0; k < n; ++k)
         total += counts[k];
-    std::vector<double> shares(n);
+    MemberValues shares{};
     for (std::size_t k = 0; k < n; ++k)
         shares[k] = (counts[k] + 0.5) / (total + 0.5 * static_cast<double>(n));
     return shares;
 }
 
-// Moves an estimate by what a pooled verb ending's row says of the plain
-// form against the one stressed on the ending (poolMember), to the power of
-// the weight the group gives its pooled ending.
-void LeanTowardsPool(std::vector<double>& estimate, const std::uint32_t* q,
-                     const std::vector<double>& poolPrior, std::size_t poolMember, double weight) {
+// Moves an estimate of n members by what a pooled verb ending's row says of
+// the plain form against the one stressed on the ending (poolMember), to the
+// power of the weight the group gives its pooled ending.
+void LeanTowardsPool(MemberValues& estimate, std::size_t n, const std::uint32_t* q,
+                     const MemberValues& poolPrior, std::size_t poolMember, double weight) {
     const double seen = static_cast<double>(q[0]) + q[1];
     estimate[0] *= std::pow(
         (q[0] + kBackOffWeight * poolPrior[0]) / (seen + kBackOffWeight) / poolPrior[0], weight);
     estimate[poolMember] *= std::pow(
         (q[1] + kBackOffWeight * poolPrior[1]) / (seen + kBackOffWeight) / poolPrior[1], weight);
     double sum = 0;
-    for (const double e : estimate)
-        sum += e;
-    for (double& e : estimate)
-        e /= sum;
+    for (std::size_t k = 0; k < n; ++k)
+        sum += estimate[k];
+    for (std::size_t k = 0; k < n; ++k)
+        estimate[k] /= sum;
 }
 
 bool IsEdge(std::string_view token) {
@@ -150,19 +150,18 @@ void ContextAccents::Decide() {
     const Token& centre = window_[2];
     if (!centre.Candidate) return;
     // Most words are in no group, and a group switched off never restores.
-    if (const FoundGroup& found = Lookup(centre.Plain);
-        found.Members.empty() || found.Margin >= kSwitchedOffMargin)
-        return;
+    const FoundGroup& found = Lookup(centre.Plain);
+    if (found.Members.empty() || found.Margin >= kSwitchedOffMargin) return;
     std::array<std::string_view, 5> plain;
     for (std::size_t i = 0; i < window_.size(); ++i)
         plain[i] = window_[i].Plain;
-    const GroupScores scores = Score(plain);
-    if (scores.Members.empty()) return;
+    MemberValues scores{};
+    ScoreFound(found, plain, scores);
     std::size_t best = 0;
-    for (std::size_t k = 1; k < scores.Scores.size(); ++k)
-        if (scores.Scores[k] > scores.Scores[best]) best = k;
-    if (best != 0 && scores.Scores[best] - scores.Scores[0] >= scores.Margin)
-        choices_.push_back({centre.WordOrdinal, scores.Members[best]});
+    for (std::size_t k = 1; k < found.Members.size(); ++k)
+        if (scores[k] > scores[best]) best = k;
+    if (best != 0 && scores[best] - scores[0] >= found.Margin)
+        choices_.push_back({centre.WordOrdinal, found.Members[best]});
 }
 
 ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) const {
@@ -224,38 +223,50 @@ GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) cons
     if (found.Members.empty()) return out;
     out.Members = found.Members;
     out.Margin = found.Margin;
+    MemberValues scores{};
+    ScoreFound(found, w, scores);
+    out.Scores.assign(scores.begin(),
+                      scores.begin() + static_cast<std::ptrdiff_t>(found.Members.size()));
+    return out;
+}
+
+void ContextAccents::ScoreFound(const FoundGroup& found, const std::array<std::string_view, 5>& w,
+                                MemberValues& scores) const {
     const int group = found.Group;
     const int pool = found.Pool;
-    const std::size_t n = out.Members.size();
+    const std::size_t n = found.Members.size();
 
     const ContextGroup* poolGroup =
         pool >= 0 ? &table_.Groups[static_cast<std::size_t>(pool)] : nullptr;
     std::size_t poolMember = 0; // the member the pool's accented side speaks for
     if (poolGroup != nullptr)
         for (std::size_t k = 1; k < n; ++k)
-            if (FinalAccent(out.Members[k]) == std::string_view(poolGroup->Members[0]).substr(1)) {
+            if (FinalAccent(found.Members[k]) ==
+                std::string_view(poolGroup->Members[0]).substr(1)) {
                 poolMember = k;
                 break;
             }
 
-    std::vector<std::uint32_t> totals(n, 0);
+    std::array<std::uint32_t, kMaxGroupMembers> totals{};
+    double seenTotal = 0;
     if (group >= 0) {
-        totals = table_.Groups[static_cast<std::size_t>(group)].Totals;
+        const std::vector<std::uint32_t>& own =
+            table_.Groups[static_cast<std::size_t>(group)].Totals;
+        for (std::size_t k = 0; k < n; ++k) {
+            totals[k] = own[k];
+            seenTotal += own[k];
+        }
     } else {
         totals[0] = poolGroup->Totals[0];
         totals[poolMember] = poolGroup->Totals[1];
     }
-    const std::vector<double> prior = Shares(totals.data(), n);
-    const std::vector<double> poolPrior =
-        poolGroup != nullptr ? Shares(poolGroup->Totals.data(), 2) : std::vector<double>();
+    const MemberValues prior = Shares(totals.data(), n);
+    const MemberValues poolPrior =
+        poolGroup != nullptr ? Shares(poolGroup->Totals.data(), 2) : MemberValues{};
     // The pooled ending speaks the louder the less the group has been seen.
-    double seenTotal = 0;
-    for (const std::uint32_t t : group >= 0 ? totals : std::vector<std::uint32_t>())
-        seenTotal += t;
     const double poolWeight = kPoolShrink / (kPoolShrink + seenTotal);
-    out.Scores.resize(n);
     for (std::size_t k = 0; k < n; ++k)
-        out.Scores[k] = std::log(prior[k]);
+        scores[k] = std::log(prior[k]);
 
     // The context never reaches across a sentence edge. Each side is a
     // chain: the next word's counts are smoothed towards the estimate from the
@@ -269,12 +280,12 @@ GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) cons
         {ContextFeature::PreviousWord, ContextFeature::PreviousTwoWords},
         {ContextFeature::NextWord, ContextFeature::NextTwoWords}};
     for (const auto& chain : kChains) {
-        std::vector<double> estimate = prior;
+        MemberValues estimate = prior;
         for (const ContextFeature feature : chain) {
             const std::string& value = values[static_cast<int>(feature)];
             if (poolGroup != nullptr && poolMember != 0)
                 if (const std::uint32_t* q = RowOrOther(pool, feature, value))
-                    LeanTowardsPool(estimate, q, poolPrior, poolMember, poolWeight);
+                    LeanTowardsPool(estimate, n, q, poolPrior, poolMember, poolWeight);
             const std::uint32_t* row = group >= 0 ? RowOrOther(group, feature, value) : nullptr;
             if (row == nullptr) continue;
             double seen = 0;
@@ -284,9 +295,8 @@ GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) cons
                 estimate[k] = (row[k] + kBackOffWeight * estimate[k]) / (seen + kBackOffWeight);
         }
         for (std::size_t k = 0; k < n; ++k)
-            out.Scores[k] += std::log(estimate[k]) - std::log(prior[k]);
+            scores[k] += std::log(estimate[k]) - std::log(prior[k]);
     }
-    return out;
 }
 
 } // namespace vorlen

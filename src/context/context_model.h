@@ -43,6 +43,9 @@ struct GroupScores {
     double Margin = 0;
 };
 
+// A value per member of a group.
+using MemberValues = std::array<double, kMaxGroupMembers>;
+
 class ContextAccents {
   public:
     // The engine's vocabulary tells whether a rare verb form never counted has
@@ -84,6 +87,9 @@ class ContextAccents {
     };
     void Push(Token token);
     void Decide();
+    // The members' scores of a group found for the word at the window's centre.
+    void ScoreFound(const FoundGroup& found, const std::array<std::string_view, 5>& window,
+                    MemberValues& scores) const;
     FoundGroup FindGroup(std::string_view plain) const;
     // The counts of a neighbour's row; for a nearer neighbour without one,
     // those of its ending, else those beside all such neighbours

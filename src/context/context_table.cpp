@@ -150,6 +150,7 @@ class TableParser {
                 return Fail("a member that is no word");
             group.Members.push_back(value_);
         }
+        if (group.Members.size() > kMaxGroupMembers) return Fail("a group of too many members");
         if (!ParseMargin(fields[words], group.Margin)) return Fail("bad margin");
         const bool pool = group.Members[0][0] == '*';
         const std::size_t expected = pool ? 2 : group.Members.size();

@@ -48,6 +48,9 @@ inline constexpr std::size_t kSuffixLength = 2;
 // The margin of a group switched off: no score wins by it (its members were
 // never told apart well enough on the tuning text).
 inline constexpr double kSwitchedOffMargin = 99;
+// Spellings with accents in different places are few: a table holding a
+// larger group is no table.
+inline constexpr std::size_t kMaxGroupMembers = 6;
 
 struct ContextGroup {
     std::vector<std::string> Members; // Windows-1252, the plain spelling first
