@@ -213,6 +213,9 @@ $('clear').addEventListener('click', () => {
 // sign after it is typed. The sentence so far goes along, so that the
 // capital-letter rule sees where the sentence starts. Answers come back in
 // order; the replacements made meanwhile (earlier words) shift the later ones.
+// Accents are not put back from context here: the words after the caret are
+// not typed yet, and a sentence cut short reads wrongly ("haber si" would end
+// as "sí", as in "eso sí"). Convertir then restores them over the whole text.
 const immediateEdits = []; // {at, delta} of each replacement made
 input.addEventListener('input', async (event) => {
   if (!$('immediate').checked || event.inputType !== 'insertText' || !event.data) return;
@@ -225,7 +228,8 @@ input.addEventListener('input', async (event) => {
   const sentenceStart = Math.max(...['.', '\n', '?', '!'].map((c) => before.lastIndexOf(c, wordStart - 1))) + 1;
   const editsSeen = immediateEdits.length;
   try {
-    const result = await engine.convert(before.slice(sentenceStart), options(), undefined, english());
+    const result = await engine.convert(before.slice(sentenceStart), { ...options(), contextAccents: false },
+      undefined, english());
     const word = result.words.find((w) => sentenceStart + w.offset === wordStart);
     if (!word) return;
     const shift = immediateEdits.slice(editsSeen).reduce((sum, e) => sum + (e.at < wordStart ? e.delta : 0), 0);
