@@ -5,7 +5,9 @@
 #include "vocabulary/cp1252.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <filesystem>
@@ -202,8 +204,15 @@ void ReadDataBundle(std::string_view all) {
     }
 }
 
-void WriteDataBundle(const std::string& bundle) {
-    Guarded([&] { DroppingDataOnError([&] { ReadDataBundle(bundle); }); });
+// The bundle is handed over in the module's memory, copied there by
+// JavaScript in one go (core._malloc, core.HEAPU8.set) rather than byte by
+// byte as a string argument would be; it is freed here.
+void WriteDataBundle(std::uintptr_t address, std::size_t length) {
+    const std::unique_ptr<char, decltype(&std::free)> bundle(reinterpret_cast<char*>(address),
+                                                             &std::free);
+    Guarded([&] {
+        DroppingDataOnError([&] { ReadDataBundle(std::string_view(bundle.get(), length)); });
+    });
 }
 
 class WasmSpeller {
@@ -246,7 +255,8 @@ class WasmSpeller {
     }
 
     // {text, words: [{offset, length, outputOffset, outputLength, status,
-    // candidates, fromContext}], finished}; `progress(done, total)` (bytes of
+    // candidates, explanations (with two candidates or more), fromContext}],
+    // finished}; `progress(done, total)` (bytes of
     // UTF-8) is called now and then and may return false to stop.
     val Convert(const std::string& text, const val& options, const val& progress) const {
         // The engine reports after every word; JavaScript hears of it every
@@ -260,8 +270,9 @@ class WasmSpeller {
                 const val answer = progress(static_cast<double>(done), static_cast<double>(total));
                 return !answer.isFalse();
             };
-        const vorlen::TextConversion conversion =
-            speller_->Convert(text, ReadOptions(options), callback);
+        const vorlen::ConversionOptions read = ReadOptions(options);
+        const bool english = read.EnglishMessages;
+        const vorlen::TextConversion conversion = speller_->Convert(text, read, callback);
 
         Utf16Counter input(text);
         Utf16Counter output(conversion.Text);
@@ -277,6 +288,14 @@ class WasmSpeller {
                      output.UnitsBefore(w.OutputOffset + w.OutputLength) - outStart);
             word.set("status", std::string(StatusName(w.Status)));
             word.set("candidates", StringArray(w.Candidates));
+            // What each alternative is, to choose between them (shown by
+            // the page beside a choice); "" where nothing is known.
+            if (w.Candidates.size() > 1) {
+                val explanations = val::array();
+                for (const std::string& candidate : w.Candidates)
+                    explanations.call<void>("push", speller_->Explain(candidate, english));
+                word.set("explanations", explanations);
+            }
             word.set("fromContext", w.FromContext);
             words.call<void>("push", word);
         }

@@ -45,7 +45,11 @@ async function load() {
     let blob;
     [core, blob] = await Promise.all([createVorlenCore(), compressedData()]);
     const bytes = await new Response(blob.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
-    core.writeDataBundle(new Uint8Array(bytes));
+    // Into the engine's memory in one copy; the engine frees it.
+    const address = core._malloc(bytes.byteLength);
+    if (!address) throw new Error('out of memory for the data');
+    core.HEAPU8.set(new Uint8Array(bytes), address);
+    core.writeDataBundle(address, bytes.byteLength);
     speller = new core.Speller();
     postMessage({ type: 'ready' });
   } catch (error) {

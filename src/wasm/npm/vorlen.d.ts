@@ -29,6 +29,8 @@ export interface ConvertedWord {
   status: Exclude<WordStatus, 'found'>;
   /** The spellings offered, in the order shown; none for notFound. */
   candidates: string[];
+  /** With two candidates or more: a line on each, to choose between them ("" when nothing is known). */
+  explanations?: string[];
   /** The accent was put back because of the neighbouring words. */
   fromContext: boolean;
 }

@@ -34,6 +34,14 @@ const BESIDE_VOCABULARY = ['word-ranks.txt', 'explanations.txt', 'context-accent
 const gunzipped = (bytes) => (bytes.length > 2 && bytes[0] === 0x1f && bytes[1] === 0x8b ? gunzipSync(bytes) : bytes);
 const isBundle = (bytes) => Buffer.from(bytes.buffer, bytes.byteOffset, Math.min(bytes.length, 14)).toString('latin1') === 'vorlen-data 1\n';
 
+// A bundle goes into the module's memory in one copy; the engine frees it.
+function writeBundle(core, bytes) {
+  const address = core._malloc(bytes.length);
+  if (!address) throw new Error('out of memory for the data');
+  core.HEAPU8.set(bytes, address);
+  core.writeDataBundle(address, bytes.length);
+}
+
 async function readIfThere(path) {
   try {
     return await readFile(path);
@@ -50,7 +58,7 @@ async function writeData(core, vocabulary) {
   if (vocabulary === undefined) vocabulary = here('./vorlen-data.gz');
   if (typeof vocabulary === 'string' || vocabulary instanceof URL) {
     const bytes = gunzipped(await readFile(vocabulary));
-    if (isBundle(bytes)) return core.writeDataBundle(bytes);
+    if (isBundle(bytes)) return writeBundle(core, bytes);
     core.writeDataFile('spanall.txt', bytes, false);
     const folder = dirname(vocabulary instanceof URL ? fileURLToPath(vocabulary) : vocabulary);
     for (const name of BESIDE_VOCABULARY) {
@@ -64,7 +72,7 @@ async function writeData(core, vocabulary) {
   else if (ArrayBuffer.isView(vocabulary)) bytes = new Uint8Array(vocabulary.buffer, vocabulary.byteOffset, vocabulary.byteLength);
   else throw new TypeError('vocabulary: a path, a URL or the bytes of a vocabulary file');
   bytes = gunzipped(bytes);
-  return isBundle(bytes) ? core.writeDataBundle(bytes) : core.writeDataFile('spanall.txt', bytes, false);
+  return isBundle(bytes) ? writeBundle(core, bytes) : core.writeDataFile('spanall.txt', bytes, false);
 }
 
 // What the engine threw, as an Error (embind passes C++ exceptions on as

@@ -23,6 +23,9 @@ test('converts a sentence into the output notation, with the words it marked', (
   assert.equal(yano.status, 'alternatives');
   assert.deepEqual(yano.candidates, ['llano', 'yano']);
   assert.equal(result.text.slice(yano.outputOffset, yano.outputOffset + yano.outputLength), 'llano|yano');
+  // Each alternative comes with what it is, from the explanations shipped.
+  assert.equal(yano.explanations.length, 2);
+  assert.match(yano.explanations[0], /\S/);
 });
 
 test('offsets count UTF-16 units past accents and characters beyond the BMP', () => {
