@@ -39,6 +39,19 @@
 
 namespace {
 
+// Runs one measurement under the default options and then in classic mode,
+// leaving the engine's options as they were.
+template <typename Measure>
+auto InBothModes(vorlen::Engine& engine, Measure measure) {
+    const vorlen::EngineOptions saved = engine.Options;
+    engine.Options.Classic = false;
+    auto current = measure(engine);
+    engine.Options.Classic = true;
+    auto classic = measure(engine);
+    engine.Options = saved;
+    return std::pair{std::move(current), std::move(classic)};
+}
+
 struct Tally {
     int words = 0;
     int first = 0;
@@ -110,12 +123,8 @@ void CompareMisspellings(vorlen::Engine& engine, const char* fileName, int minKi
     const auto list = bench::ReadMisspellings(fileName);
     std::printf("misspellings (%s, %zu words)\n", fileName, list.size());
     if (list.empty()) return;
-    const vorlen::EngineOptions saved = engine.Options;
-    engine.Options.Classic = false;
-    const MisspellingTallies current = MeasureMisspellings(engine, list);
-    engine.Options.Classic = true;
-    const MisspellingTallies classic = MeasureMisspellings(engine, list);
-    engine.Options = saved;
+    const auto [current, classic] =
+        InBothModes(engine, [&](vorlen::Engine& e) { return MeasureMisspellings(e, list); });
     const auto print = [](const std::string& kind, const Tally& now, const Tally& before) {
         std::printf("  %-14s %4d  default: ", kind.c_str(), now.words);
         PrintTally(now);
@@ -266,12 +275,8 @@ std::vector<std::string> ReadMessages(std::string& domainsRead) {
 // and classic, and the commonest changes of the default mode.
 void MeasureRunningText(vorlen::Engine& engine, const std::string& name,
                         const std::vector<std::string>& texts, int changesShown) {
-    const vorlen::EngineOptions saved = engine.Options;
-    engine.Options.Classic = false;
-    const TextFigures current = MeasureTexts(engine, texts);
-    engine.Options.Classic = true;
-    const TextFigures classic = MeasureTexts(engine, texts);
-    engine.Options = saved;
+    const auto [current, classic] =
+        InBothModes(engine, [&](vorlen::Engine& e) { return MeasureTexts(e, texts); });
     std::printf("%s, %ld words\n", name.c_str(), current.words);
     PrintTextFigures("default:", current);
     PrintTextFigures("classic:", classic);

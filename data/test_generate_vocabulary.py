@@ -4,9 +4,8 @@
 Run: python3 -m unittest discover -s data -p 'test_*.py'
 
 The expansion tests need unmunch (package hunspell-tools) and the checks of
-the real dictionary need hunspell-es; they are skipped where these are
-missing, except with VORLEN_REQUIRE_ALL=1 (as under ctest), where a missing
-tool fails the test that needs it.
+the real dictionary need hunspell-es (make test installs both); where one is
+missing, the tests that need it fail and name it.
 """
 
 import os
@@ -24,10 +23,8 @@ HAVE_DICTIONARY = gv.DEFAULT_AFF.exists() and gv.DEFAULT_DIC.exists()
 
 
 def needs(condition, reason):
-    """skipUnless, or a failure naming what is missing when all must run."""
-    if not os.environ.get("VORLEN_REQUIRE_ALL"):
-        return unittest.skipUnless(condition, reason)
-
+    """Lets a test (or a class of tests) run only when `condition` holds, and
+    fails it naming what is missing otherwise."""
     def decorate(test):
         if condition:
             return test
@@ -297,8 +294,6 @@ l'Hospitalet
 
 
 def find_extra_words_tool():
-    import os
-
     for candidate in (
         os.environ.get("VORLEN_EXTRA_WORDS_TOOL"),
         HERE.parent / "build" / "tools" / "vorlen-extra-words",

@@ -205,8 +205,6 @@ void ComfortTest::everyControlHasAnAccessibleNameAndDescription() {
     };
     const QStringList spanish = texts();
     QCOMPARE(spanish.size(), controls.size());
-    QVERIFY(
-        spanish.contains(u"Texto original / El texto escrito de oído que se va a convertir."_s));
     t.Click("englishBox");
     const QStringList english = texts();
     QCOMPARE(english.size(), controls.size());
@@ -260,10 +258,6 @@ void ComfortTest::classicModeAndContextAccentsSwitchTheEngine() {
     classic->trigger();
     QCOMPARE(t.window().engine().Options, EngineOptions{});
     QVERIFY(context->isEnabled());
-
-    t.Click("englishBox");
-    QCOMPARE(classic->text().remove(u'&'), u"Classic mode"_s);
-    QCOMPARE(context->text().remove(u'&'), u"Accents from context"_s);
 }
 
 QTEST_MAIN(ComfortTest)

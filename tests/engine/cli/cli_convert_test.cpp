@@ -1,70 +1,34 @@
 // vorlen-cli end to end: the binary runs on a small vocabulary file written to
 // a temporary directory, with its data directory there too.
+#include "support/temp_directory.h"
 #include "support/test_vocabulary.h"
 #include "vocabulary/lookup.h"
 #include "vocabulary/vocabulary_file.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
-namespace vorlen {
+namespace vorlen::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& file, std::string_view bytes) {
-    std::ofstream out(file, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vorlen-cli-test-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "data");
-        test::TestVocabulary vocabulary;
-        vocabulary.words = {"haber", "si",   "llano", "hay",   "ves", "vez",
-                            "casa",  "caza", "hola",  "árbol", "dijo"};
-        WriteVocabularyLines(dir_ / "spanall.txt", test::VocabularyFileLines(vocabulary));
+        WriteVocabularyLines(dir_ / "spanall.txt",
+                             VocabularyFileLines({{"haber", "si", "llano", "hay", "ves", "vez",
+                                                   "casa", "caza", "hola", "árbol", "dijo"}}));
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    // Runs vorlen-cli with `args`, `input` on standard input.
+    // vorlen-cli in classic mode on the small vocabulary, `input` on standard input.
     CliRun Cli(const std::string& args, std::string_view input = {}) {
-        WriteFile(dir_ / "in", input);
-        const std::string command = std::string(VORLEN_CLI) + " --vocabulary '" +
-                                    (dir_ / "spanall.txt").string() + "' --data-dir '" +
-                                    (dir_ / "data").string() + "' --classic " + args + " < '" +
-                                    (dir_ / "in").string() + "' > '" + (dir_ / "out").string() +
-                                    "' 2> '" + (dir_ / "err").string() + "'";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir_ / "out"),
-                ReadFile(dir_ / "err")};
+        return RunCli(dir_,
+                      "--vocabulary '" + (dir_ / "spanall.txt").string() + "' --data-dir '" +
+                          (dir_ / "data").string() + "' --classic " + args,
+                      input);
     }
 
-    fs::path dir_;
+    TempDirectory dir_{"vorlen-cli-test"};
 };
 
 // The bytes that are neither letters of a word nor bars: what the conversion
@@ -106,12 +70,12 @@ TEST_F(CliTest, UnreadableFileIsAnError) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("missing.txt"), std::string::npos);
-    EXPECT_EQ(Cli("'" + dir_.string() + "'").status, 2);
+    EXPECT_EQ(Cli("'" + dir_.path().string() + "'").status, 2);
 }
 
 TEST_F(CliTest, DataDirectoryThatCannotBeUsedIsAnError) {
-    WriteFile(dir_ / "file", "x");
-    const std::string source = ReadFile(dir_ / "spanall.txt");
+    WriteBytes(dir_ / "file", "x");
+    const std::string source = ReadBytes(dir_ / "spanall.txt");
     // The later --data-dir wins over the one Cli() gives.
     const CliRun uncreatable =
         Cli("--data-dir '" + (dir_ / "file" / "data").string() + "'", "aber\n");
@@ -126,7 +90,7 @@ TEST_F(CliTest, DataDirectoryThatCannotBeUsedIsAnError) {
     EXPECT_EQ(unwritable.out, "");
     EXPECT_NE(unwritable.err.find("/proc/self/spanall.txt cannot be written"), std::string::npos)
         << unwritable.err;
-    EXPECT_EQ(ReadFile(dir_ / "spanall.txt"), source);
+    EXPECT_EQ(ReadBytes(dir_ / "spanall.txt"), source);
 }
 
 TEST_F(CliTest, WindowsTextComesBackInWindows1252) {
@@ -140,7 +104,7 @@ TEST_F(CliTest, BinaryBytesOutsideWordsSurvive) {
     std::string bytes(300'000, '\0');
     for (char& c : bytes)
         c = static_cast<char>(random() & 0xFF);
-    WriteFile(dir_ / "blob.bin", bytes);
+    WriteBytes(dir_ / "blob.bin", bytes);
     const CliRun run = Cli("'" + (dir_ / "blob.bin").string() + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(OutsideWords(run.out, true), OutsideWords(bytes, true));
@@ -160,4 +124,4 @@ TEST_F(CliTest, LargeUnicodeTextSurvives) {
 }
 
 } // namespace
-} // namespace vorlen
+} // namespace vorlen::test

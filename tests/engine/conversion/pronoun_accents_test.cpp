@@ -1,8 +1,9 @@
 // Verb forms with attached pronouns through the whole word pipeline outside
 // classic mode: written with the accent their stress calls for, each on a
-// vocabulary of a few words.
+// vocabulary of a few words (where the accent goes is the stress tests' part).
 #include "conversion/text_driver.h"
 #include "conversion/word_pipeline.h"
+#include "support/shown_word.h"
 #include "support/test_vocabulary.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ namespace vorlen {
 namespace {
 
 using test::MakeEngine;
+using test::ShownWord;
 using test::U;
 using test::W;
 
@@ -26,14 +28,6 @@ const std::vector<std::string> kVocabulary = {
     "cuentan", "mira",    "miran",    "mirar",   "mirado",   "Miramar", "nicho",
     "Fosco",   "equipos", "equipó",   "equipar", "equipado", "calla",   "callan"};
 
-std::string Shown(Engine& engine, const char* utf8) {
-    engine.CurrentWord = W(utf8);
-    ConvertWord(engine);
-    ToOutputForm(engine);
-    MarkNotFoundOrChanged(engine);
-    return U(engine.WordResult);
-}
-
 Engine DefaultEngine() {
     Engine engine = MakeEngine(test::TestVocabulary{kVocabulary});
     engine.Options.Classic = false;
@@ -45,22 +39,17 @@ TEST(PronounAccents, VerbFormsWithPronounsTakeTheAccentOfTheirStress) {
     const std::vector<std::pair<const char*, const char*>> cases = {
         {"dejame", "déjame"},
         {"Dejame", "Déjame"},
-        {"callate", "cállate"},
-        {"creeme", "créeme"},
-        {"leelo", "léelo"},
-        {"diciendole", "diciéndole"},
         {"vamonos", "vámonos"},
         {"mirame", "mírame"},
         // Still on the next-to-last syllable: nothing to write.
         {"dime", "dime"},
-        {"hazlo", "hazlo"},
         // Two readings: the imperative with two pronouns is taken.
         {"cometelo", "cómetelo"},
         {"dejasela", "déjasela"},
         // Respelled verb forms get the pronouns back with their accent.
         {"kuentame", "cuéntame"}};
     for (const auto& [written, shown] : cases)
-        EXPECT_EQ(Shown(engine, written), shown) << written;
+        EXPECT_EQ(ShownWord(engine, written), shown) << written;
 }
 
 TEST(PronounAccents, AccentsWrittenAndWordsThatAreNoVerbFormsStay) {
@@ -75,28 +64,28 @@ TEST(PronounAccents, AccentsWrittenAndWordsThatAreNoVerbFormsStay) {
         {"nicholas", "nicholas"},
         {"Fóscolo", "Fóscolo"}};
     for (const auto& [written, shown] : cases)
-        EXPECT_EQ(Shown(engine, written), shown) << written;
+        EXPECT_EQ(ShownWord(engine, written), shown) << written;
 }
 
 // The accent written on equípos is not put back on the spelling found.
 TEST(PronounAccents, AWordWithoutPronounsKeepsTheSpellingFound) {
     Engine engine = DefaultEngine();
-    EXPECT_EQ(Shown(engine, "equípos"), "equipos");
+    EXPECT_EQ(ShownWord(engine, "equípos"), "equipos");
 }
 
 // The words are written without accents when diacritics are ignored.
 TEST(PronounAccents, NoneWithDiacriticsIgnored) {
     Engine engine = DefaultEngine();
     engine.Options.IgnoreDiacritics = true;
-    EXPECT_EQ(Shown(engine, "dejame"), "dejame");
-    EXPECT_EQ(Shown(engine, "kuentame"), "cuentame");
+    EXPECT_EQ(ShownWord(engine, "dejame"), "dejame");
+    EXPECT_EQ(ShownWord(engine, "kuentame"), "cuentame");
 }
 
 TEST(PronounAccents, ClassicModeKeepsTheOriginalOutputs) {
     Engine engine = MakeEngine(test::TestVocabulary{kVocabulary});
-    EXPECT_EQ(Shown(engine, "dejame"), "dejame");
-    EXPECT_EQ(Shown(engine, "creeme"), "creeme");
-    EXPECT_EQ(Shown(engine, "mirame"), "mirame|miramé");
+    EXPECT_EQ(ShownWord(engine, "dejame"), "dejame");
+    EXPECT_EQ(ShownWord(engine, "creeme"), "creeme");
+    EXPECT_EQ(ShownWord(engine, "mirame"), "mirame|miramé");
 }
 
 } // namespace

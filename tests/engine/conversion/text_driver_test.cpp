@@ -1,5 +1,5 @@
 // Whole texts: where words are cut, which words the capitals rule protects,
-// the output notation, the end message, and the memo of converted words.
+// the end message, and the memo of converted words.
 #include "conversion/text_driver.h"
 #include "support/test_vocabulary.h"
 
@@ -16,24 +16,12 @@ std::string Convert(Engine& engine, std::string_view text) {
     return ConvertText(engine, text).Text;
 }
 
-TEST(ConvertText, EmptyTextGivesEmptyOutput) {
-    Engine engine = MakeEngine({"casa"});
-    engine.WordResult = "untouched";
-    const auto result = ConvertText(engine, "");
-    EXPECT_EQ(result.Text, "");
-    EXPECT_FALSE(result.AnnounceEnd);
-    EXPECT_EQ(engine.WordResult, "untouched"); // no word converted
-}
-
 TEST(ConvertText, CopiesEverythingBetweenWords) {
     Engine engine = MakeEngine({"hola", "mundo", "casa"});
     EXPECT_EQ(Convert(engine, "Hola, mundo."), "Hola, mundo.");
     // The text may end inside a word: the last kasa is converted all the same.
     EXPECT_EQ(Convert(engine, "«kasa»\r\n😀 — ¿kasa?\t\x01 漢字 kasa"),
               "«casa»\r\n😀 — ¿casa?\t\x01 漢字 casa");
-    // Malformed UTF-8 bytes are characters of their own, never letters.
-    EXPECT_EQ(Convert(engine, "\xff\xfekasa\xe1 \xc3"), "\xff\xfe"
-                                                        "casa\xe1 \xc3");
 }
 
 TEST(ConvertText, ApostropheAndHyphenSplitWords) {
@@ -59,14 +47,6 @@ TEST(ConvertText, CapitalsRule) {
 
     engine.Options.CapsRule = false;
     EXPECT_EQ(Convert(engine, "Kasa Kasa 3 Kasa"), "Casa Casa 3 Casa");
-}
-
-TEST(ConvertText, OutputNotation) {
-    Engine engine = MakeEngine({"casa", "caza", "hola"});
-    engine.Options.SimilarOnMiss = false;
-    EXPECT_EQ(Convert(engine, "kaza xqw ola"), "caza|casa |xqw hola");
-    engine.Options.SimilarOnMiss = true;
-    EXPECT_EQ(Convert(engine, "csaa"), "csaa|casa");
 }
 
 TEST(ConvertText, BarAfterChangeMarksOnlyConvertedWords) {

@@ -2,18 +2,16 @@
 // empty lines, a line of 5 MB, 5,000 replacement pairs; and a data directory
 // that cannot be made or written, which is reported and loses nothing.
 #include "conversion/text_driver.h"
+#include "support/temp_directory.h"
 #include "support/test_vocabulary.h"
 #include "variants/similar_words.h"
 #include "vocabulary/lookup.h"
 #include "vocabulary/vocabulary_file.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <random>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace vorlen {
@@ -24,22 +22,11 @@ namespace fs = std::filesystem;
 class VocabularyLimits : public ::testing::Test {
   protected:
     void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("vorlen-limits-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
         engine.Paths.DataDirectory = root / "data";
         engine.Paths.StartupSource = root / "spanall.txt";
     }
-    void TearDown() override { fs::remove_all(root); }
-
     void WriteSource(const std::vector<std::string>& lines) {
         WriteVocabularyLines(engine.Paths.StartupSource, lines);
-    }
-    static std::string Slurp(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     std::string Similar(std::string_view word) {
         engine.SourceWord = std::string(word);
@@ -48,7 +35,7 @@ class VocabularyLimits : public ::testing::Test {
         return engine.SimilarWords;
     }
 
-    fs::path root;
+    test::TempDirectory root{"vorlen-limits"};
     Engine engine;
 };
 
@@ -63,7 +50,7 @@ TEST_F(VocabularyLimits, ThirtyEmptyLines) {
     std::string thirtyLineEnds;
     for (int k = 0; k < 30; ++k)
         thirtyLineEnds += "\r\n";
-    EXPECT_EQ(Slurp(engine.Paths.PlainFile()), thirtyLineEnds);
+    EXPECT_EQ(test::ReadBytes(engine.Paths.PlainFile()), thirtyLineEnds);
     EXPECT_EQ(ConvertText(engine, "aber").Text, "|aber");
 }
 
@@ -129,8 +116,8 @@ TEST_F(VocabularyLimits, FiveThousandReplacementPairs) {
 
 TEST_F(VocabularyLimits, DataDirectoryThatCannotBeMadeIsReported) {
     WriteSource(test::VocabularyFileLines({{"casa"}}));
-    const std::string source = Slurp(engine.Paths.StartupSource);
-    std::ofstream(root / "file") << "x";
+    const std::string source = test::ReadBytes(engine.Paths.StartupSource);
+    test::WriteBytes(root / "file", "x");
     // Below a file, and below /proc, where no one may make a directory.
     for (const fs::path& directory : {root / "file" / "data", fs::path("/proc/vorlen-test/data")}) {
         engine.Paths.DataDirectory = directory;
@@ -145,14 +132,14 @@ TEST_F(VocabularyLimits, DataDirectoryThatCannotBeMadeIsReported) {
                       std::string::npos);
         }
     }
-    EXPECT_EQ(Slurp(engine.Paths.StartupSource), source) << "the source is untouched";
+    EXPECT_EQ(test::ReadBytes(engine.Paths.StartupSource), source) << "the source is untouched";
 }
 
 TEST_F(VocabularyLimits, DataDirectoryThatCannotBeWrittenLosesNothing) {
     WriteSource(test::VocabularyFileLines({{"casa"}}));
     LoadVocabulary(engine);
     const auto loaded = engine.Vocabulary;
-    const std::string source = Slurp(engine.Paths.StartupSource);
+    const std::string source = test::ReadBytes(engine.Paths.StartupSource);
 
     // A directory that exists but takes no files, even from root.
     engine.Paths.DataDirectory = "/proc/self";
@@ -166,7 +153,7 @@ TEST_F(VocabularyLimits, DataDirectoryThatCannotBeWrittenLosesNothing) {
     }
     EXPECT_EQ(engine.Vocabulary, loaded) << "the vocabulary in use stays";
     EXPECT_GT(VocabLookup(engine, "|casa|"), 0);
-    EXPECT_EQ(Slurp(engine.Paths.StartupSource), source);
+    EXPECT_EQ(test::ReadBytes(engine.Paths.StartupSource), source);
 
     // The plain vocabulary cannot be built there either: the setting stays.
     EXPECT_THROW(ReloadVocabulary(engine, true), VocabularyError);
@@ -176,10 +163,10 @@ TEST_F(VocabularyLimits, DataDirectoryThatCannotBeWrittenLosesNothing) {
     // A failed copy leaves the copy of the last start-up whole, and no
     // temporary file behind.
     engine.Paths.DataDirectory = root / "data";
-    const std::string copy = Slurp(engine.Paths.MainFile());
+    const std::string copy = test::ReadBytes(engine.Paths.MainFile());
     engine.Paths.StartupSource = root / "missing.txt";
     EXPECT_THROW(LoadVocabulary(engine), VocabularyError);
-    EXPECT_EQ(Slurp(engine.Paths.MainFile()), copy);
+    EXPECT_EQ(test::ReadBytes(engine.Paths.MainFile()), copy);
     for (const auto& entry : fs::directory_iterator(root / "data"))
         EXPECT_EQ(entry.path().filename(), "spanall.txt");
 }

@@ -2,6 +2,7 @@
 // result rules), each on a vocabulary of a few words.
 #include "conversion/text_driver.h"
 #include "conversion/word_pipeline.h"
+#include "support/shown_word.h"
 #include "support/test_vocabulary.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ namespace vorlen {
 namespace {
 
 using test::MakeEngine;
+using test::ShownWord;
 using test::U;
 using test::W;
 
@@ -20,14 +22,6 @@ using test::W;
 std::string Convert(Engine& engine, const std::string& word) {
     engine.CurrentWord = W(word);
     ConvertWord(engine);
-    return U(engine.WordResult);
-}
-
-// The same word as the driver shows it.
-std::string Shown(Engine& engine, const std::string& word) {
-    Convert(engine, word);
-    ToOutputForm(engine);
-    MarkNotFoundOrChanged(engine);
     return U(engine.WordResult);
 }
 
@@ -95,38 +89,38 @@ TEST(ConvertWord, NothingFound) {
     engine.Options.SimilarOnMiss = false;
     EXPECT_EQ(Convert(engine, "xqw"), "<none>");
     EXPECT_EQ(engine.NotFoundTag, "NF:");
-    EXPECT_EQ(Shown(engine, "xqw"), "|xqw");
+    EXPECT_EQ(ShownWord(engine, "xqw"), "|xqw");
 
     engine.Options.SimilarOnMiss = true;
-    EXPECT_EQ(Shown(engine, "csaa"), "csaa|casa");
+    EXPECT_EQ(ShownWord(engine, "csaa"), "csaa|casa");
     EXPECT_EQ(engine.SimilarWords, "");
 }
 
 TEST(ConvertWord, ResultRulesThroughThePipeline) {
     Engine engine = MakeEngine({"leído", "leer", "diciendo", "bandolero", "siguiente"});
-    EXPECT_EQ(Shown(engine, "leido"), "leído");
-    EXPECT_EQ(Shown(engine, "diciendome"), "diciéndome");
-    EXPECT_EQ(Shown(engine, "bandolero"), "bandolero");
-    EXPECT_EQ(Shown(engine, "siguiente"), "siguiente");
+    EXPECT_EQ(ShownWord(engine, "leido"), "leído");
+    EXPECT_EQ(ShownWord(engine, "diciendome"), "diciéndome");
+    EXPECT_EQ(ShownWord(engine, "bandolero"), "bandolero");
+    EXPECT_EQ(ShownWord(engine, "siguiente"), "siguiente");
 }
 
 TEST(ConvertWord, AttachedPronouns) {
     Engine engine = MakeEngine({"comprar", "vamos", "dar"});
     // Accepted as written: the word stays.
-    EXPECT_EQ(Shown(engine, "compralo"), "compralo");
+    EXPECT_EQ(ShownWord(engine, "compralo"), "compralo");
     // Not accepted with its accent: the verb form is respelled without it,
     // the accent goes back in its place and the pronoun after it.
-    EXPECT_EQ(Shown(engine, "cómpralo"), "cómpralo");
-    EXPECT_EQ(Shown(engine, "dámelo"), "dámelo");
-    EXPECT_EQ(Shown(engine, "vámonos"), "vámonos");
-    EXPECT_EQ(Shown(engine, "Vámonos"), "Vámonos");
+    EXPECT_EQ(ShownWord(engine, "cómpralo"), "cómpralo");
+    EXPECT_EQ(ShownWord(engine, "dámelo"), "dámelo");
+    EXPECT_EQ(ShownWord(engine, "vámonos"), "vámonos");
+    EXPECT_EQ(ShownWord(engine, "Vámonos"), "Vámonos");
 }
 
 TEST(ConvertWord, BarAfterAChangedSingleWord) {
     Engine engine = MakeEngine({"hola"});
     engine.Options.BarAfterChange = true;
-    EXPECT_EQ(Shown(engine, "ola"), "hola|");
-    EXPECT_EQ(Shown(engine, "hola"), "hola");
+    EXPECT_EQ(ShownWord(engine, "ola"), "hola|");
+    EXPECT_EQ(ShownWord(engine, "hola"), "hola");
 }
 
 TEST(ConvertWord, OddWordsAlwaysEndWithAResult) {
@@ -142,7 +136,7 @@ TEST(ConvertWord, OddWordsAlwaysEndWithAResult) {
                                       "ámelosnoslas", "hazás", "ház", "lo", "melo", "nosnos",
                                       "dámeloselo", "ÉNDÉ", "béndémelo", "x", longWord}) {
             SCOPED_TRACE(word);
-            const std::string shown = Shown(engine, word);
+            const std::string shown = ShownWord(engine, word);
             EXPECT_FALSE(shown.empty());
         }
     }

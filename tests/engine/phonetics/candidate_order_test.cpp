@@ -38,12 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
     Words, CandidateOrder,
     testing::Values(
         OrderCase{Search::Plain, "vaca", kVaca, 16}, OrderCase{Search::Accented, "vaca", kVaca, 16},
-        OrderCase{Search::Plain, "leer", {"leer", "leher", "leér", "lehér"}, 4},
         OrderCase{Search::Plain, "ciudad", {"ciudad", "siudad", "sciudad", "cihudad"}, 48},
         // es- before a consonant offers ex- first; a silent h is dropped first.
         OrderCase{Search::Plain, "escuela", {"excuela", "escuela"}, 32},
         OrderCase{Search::Plain, "hola", {"ola", "hola"}, 8},
-        OrderCase{Search::Plain, "aber", {"aber", "haber"}, 16},
         OrderCase{Search::Accented, "está", {"extá", "está", "exta", "esta", "extad", "estad"}, 6},
         // qué offers k alone: the written spelling is not a candidate.
         OrderCase{Search::Accented, "qué", {"ké", "ke", "ked"}, 3},
@@ -51,7 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "perro",
                   {"perro", "pérro", "pero", "péro", "perró", "pérró", "peró", "péró"},
                   8},
-        OrderCase{Search::Accented, "perro", {"perro", "pérro", "perró", "pérró"}, 4},
         OrderCase{Search::Accented, "a", {"a"}, 1}));
 
 TEST(CandidateOrder, AquiNeverYieldsItsWrittenSpelling) {

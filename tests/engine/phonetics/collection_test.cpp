@@ -83,14 +83,6 @@ TEST(Collection, CollectsEverySpellingThatIsAWord) {
     }
 }
 
-TEST(Collection, OneLetterWord) {
-    for (Search search : kBoth) {
-        Engine engine = MakeEngine({"a"});
-        EXPECT_EQ(Candidates(engine, search, "a"), std::vector<std::string>{"a"});
-        EXPECT_EQ(U(engine.WordResult), " a ");
-    }
-}
-
 // The list-once test matches whole spellings only.
 TEST(Collection, ListsSpellingMatchesWholeEntries) {
     EXPECT_TRUE(ListsSpelling(" vaca baca ", "baca"));

@@ -1,14 +1,13 @@
 // The word ranks and explanations that start-up reads beside the vocabulary.
+#include "support/temp_directory.h"
 #include "support/test_vocabulary.h"
 #include "vocabulary/explanations.h"
 #include "vocabulary/vocabulary_file.h"
 #include "vocabulary/word_ranks.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace vorlen {
 namespace {
@@ -19,23 +18,17 @@ using test::W;
 class WordDataFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        root = fs::temp_directory_path() /
-               ("vorlen-word-data-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
         fs::create_directories(root / "source");
         engine.Paths.DataDirectory = root / "data";
         engine.Paths.StartupSource = root / "source" / "spanall.txt";
         WriteVocabularyLines(engine.Paths.StartupSource,
                              test::VocabularyFileLines({{"vez", "ves", "árbol"}}));
     }
-    void TearDown() override { fs::remove_all(root); }
-
     void WriteBeside(std::string_view name, const std::string& bytes) {
-        std::ofstream(root / "source" / name, std::ios::binary) << bytes;
+        test::WriteBytes(root / "source" / name, bytes);
     }
 
-    fs::path root;
+    test::TempDirectory root{"vorlen-word-data"};
     Engine engine;
 };
 
