@@ -16,6 +16,7 @@ const WORD_LETTER = /[\p{L}\p{M}]/u;
 
 let segments = [];
 let undoStack = []; // earlier states of the converted text (segment lists)
+const UNDO_CHARACTERS = 8 << 20;
 let lastMark = -1; // the segment "next bar" went to last
 let sourceName = 'texto';
 
@@ -114,7 +115,11 @@ function render() {
 
 function setSegments(next, remember = true) {
   if (remember) undoStack.push(segments);
-  if (undoStack.length > 200) undoStack.shift();
+  // At most 200 states, and at most some 8 million characters of them all: a
+  // few conversions of a long text would otherwise each keep a copy of it.
+  const size = (list) => list.reduce((sum, segment) => sum + (segment.plain ?? segment.text).length, 0);
+  let kept = undoStack.reduce((sum, list) => sum + size(list), 0);
+  while (undoStack.length > 200 || (undoStack.length > 1 && kept > UNDO_CHARACTERS)) kept -= size(undoStack.shift());
   segments = next;
   render();
 }
