@@ -1,6 +1,8 @@
 // make wasm, after the WebAssembly build: puts together the offline site
 // (build-wasm/web/) and the npm package (build-wasm/npm/) from src/web/,
-// src/wasm/npm/, the engine just built and the vocabulary.
+// src/wasm/npm/, the engine just built and the data: the vocabulary with the
+// word ranks, explanations and context table that native programs read
+// beside it, in one compressed bundle (vorlen-data.gz).
 //   node src/wasm/assemble.mjs SOURCE_DIR BUILD_DIR VERSION
 import { createHash } from 'node:crypto';
 import { copyFileSync, cpSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
@@ -12,8 +14,41 @@ const core = join(build, 'src/wasm');
 const web = join(build, 'web');
 const npm = join(build, 'npm');
 
-const vocabulary = readFileSync(join(source, 'data/spanall.txt'));
-const compressed = gzipSync(vocabulary, { level: constants.Z_BEST_COMPRESSION });
+// The vocabulary with each word's prefix shared with the word before it
+// taken out (one byte, its length, instead), as the engine's
+// ExpandSharedPrefixes puts it back: sorted words share long prefixes, and
+// gzip's window is too short to find most of them.
+function sharePrefixes(text) {
+  const isSeparator = (b) => b === 0x7c || b === 0x0a || b === 0x0d; // | \n \r
+  const out = Buffer.alloc(text.length + text.length / 2 + 16);
+  let length = 0, previous = 0, previousLength = 0;
+  for (let at = 0; at < text.length;) {
+    let end = at;
+    while (end < text.length && !isSeparator(text[end])) ++end;
+    let shared = 0;
+    while (shared < 255 && shared < end - at && shared < previousLength && text[at + shared] === text[previous + shared]) ++shared;
+    out[length++] = shared;
+    length += text.copy(out, length, at + shared, end);
+    previous = at;
+    previousLength = end - at;
+    at = end;
+    if (at < text.length) out[length++] = text[at++];
+  }
+  return out.subarray(0, length);
+}
+
+// "vorlen-data 1", then "NAME CODING LENGTH" and the bytes of each file.
+function dataBundle() {
+  const parts = [Buffer.from('vorlen-data 1\n')];
+  for (const [name, coding] of [['spanall.txt', 'prefixes'], ['word-ranks.txt', 'plain'],
+    ['explanations.txt', 'plain'], ['context-accents.txt', 'plain']]) {
+    const plain = readFileSync(join(source, 'data', name));
+    const bytes = coding === 'prefixes' ? sharePrefixes(plain) : plain;
+    parts.push(Buffer.from(`${name} ${coding} ${bytes.length}\n`), bytes);
+  }
+  return Buffer.concat(parts);
+}
+const compressed = gzipSync(dataBundle(), { level: constants.Z_BEST_COMPRESSION, memLevel: 9 });
 
 // --- the icons: the bar of the output notation on the page's blue ---------
 
@@ -65,7 +100,7 @@ mkdirSync(web, { recursive: true });
 for (const name of readdirSync(join(source, 'src/web'))) copyFileSync(join(source, 'src/web', name), join(web, name));
 copyFileSync(join(core, 'vorlen-core.js'), join(web, 'vorlen-core.js'));
 copyFileSync(join(core, 'vorlen-core.wasm'), join(web, 'vorlen-core.wasm'));
-writeFileSync(join(web, 'spanall.txt.gz'), compressed);
+writeFileSync(join(web, 'vorlen-data.gz'), compressed);
 copyFileSync(join(source, 'packaging/vorlen.svg'), join(web, 'icon.svg'));
 writeFileSync(join(web, 'icon-192.png'), png(192));
 writeFileSync(join(web, 'icon-512.png'), png(512));
@@ -88,7 +123,9 @@ rmSync(npm, { recursive: true, force: true });
 cpSync(join(source, 'src/wasm/npm'), npm, { recursive: true });
 copyFileSync(join(core, 'vorlen-core.js'), join(npm, 'vorlen-core.cjs'));
 copyFileSync(join(core, 'vorlen-core.wasm'), join(npm, 'vorlen-core.wasm'));
-writeFileSync(join(npm, 'spanall.txt.gz'), compressed);
+writeFileSync(join(npm, 'vorlen-data.gz'), compressed);
+copyFileSync(join(source, 'data/LICENSE-word-lists.txt'), join(npm, 'LICENSE-word-lists.txt'));
+copyFileSync(join(source, 'data/README.md'), join(npm, 'DATA.md')); // where each file comes from, its licence
 copyFileSync(join(source, 'data/LICENSE-vocabulary.txt'), join(npm, 'LICENSE-vocabulary.txt'));
 edit(join(npm, 'package.json'), (s) => s.replace('@VERSION@', version));
 

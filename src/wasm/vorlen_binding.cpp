@@ -1,11 +1,16 @@
 // The engine for JavaScript (WebAssembly, through embind): a Speller opened on
-// vocabulary bytes handed over by the caller, converting texts with the
-// page's offsets (UTF-16 code units, as JavaScript indexes strings).
+// the data files handed over by the caller (the vocabulary and what native
+// programs read beside it), converting texts with the page's offsets (UTF-16
+// code units, as JavaScript indexes strings).
 #include "vocabulary/cp1252.h"
 
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,12 +103,124 @@ auto Guarded(F&& f) -> decltype(f()) {
     val::global("Error").new_(message).throw_();
 }
 
+// The data files live in the in-memory file system only while a Speller is
+// opened on them, in the folder where native programs keep them together.
+constexpr const char* kDataFolder = "/vorlen-data";
+constexpr const char* kVocabularyName = "spanall.txt";
+
+// The files a Speller reads: the vocabulary and, beside it, the word ranks,
+// the explanations and the context table. Any other name is refused.
+bool IsDataFileName(std::string_view name) {
+    return name == kVocabularyName || name == "word-ranks.txt" || name == "explanations.txt" ||
+           name == "context-accents.txt";
+}
+
+// The vocabulary travels with shared prefixes taken out, which shrinks it to a
+// quarter once compressed: every word (a run of bytes up to '|' or an end of
+// line) starts with one byte saying how many leading bytes it shares with the
+// word before it, and then the rest of it.
+std::string ExpandSharedPrefixes(std::string_view coded) {
+    std::string text;
+    text.reserve(coded.size() * 5 / 2);
+    std::size_t previous = 0, previousLength = 0; // the word before, in `text`
+    for (std::size_t at = 0; at < coded.size();) {
+        const std::size_t shared = static_cast<unsigned char>(coded[at++]);
+        if (shared > previousLength) throw std::runtime_error("the coded vocabulary is damaged");
+        const std::size_t start = text.size();
+        text.append(text, previous, shared);
+        while (at < coded.size() && coded[at] != '|' && coded[at] != '\n' && coded[at] != '\r')
+            text.push_back(coded[at++]);
+        previous = start;
+        previousLength = text.size() - start;
+        if (at < coded.size()) text.push_back(coded[at++]); // the separator
+    }
+    return text;
+}
+
+// Runs `f`; when it throws, the files written so far go, so that a failed
+// load leaves nothing behind for the next one.
+template <typename F>
+void DroppingDataOnError(F&& f) {
+    try {
+        f();
+    } catch (...) {
+        std::error_code ec;
+        std::filesystem::remove_all(kDataFolder, ec);
+        throw;
+    }
+}
+
+void WriteFile(const std::string& name, std::string_view bytes) {
+    if (!IsDataFileName(name)) throw std::invalid_argument("not a data file of Vorlen: " + name);
+    std::filesystem::create_directories(kDataFolder);
+    const std::string path = std::string(kDataFolder) + "/" + name;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot write " + name + " to memory");
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (std::fclose(file) != 0 || !written)
+        throw std::runtime_error("cannot write " + name + " to memory");
+}
+
+// One data file, as its bytes; `prefixesShared`: coded as above.
+void WriteDataFile(const std::string& name, const std::string& bytes, bool prefixesShared) {
+    Guarded([&] {
+        DroppingDataOnError([&] {
+            if (prefixesShared)
+                WriteFile(name, ExpandSharedPrefixes(bytes));
+            else
+                WriteFile(name, bytes);
+        });
+    });
+}
+
+// The site's and the package's data in one file: a line "vorlen-data 1",
+// then for each file a line "NAME CODING LENGTH" (CODING "plain" or
+// "prefixes") and its LENGTH bytes.
+void ReadDataBundle(std::string_view all) {
+    constexpr std::string_view kMagic = "vorlen-data 1\n";
+    if (!all.starts_with(kMagic)) throw std::runtime_error("not a data bundle of Vorlen");
+    for (std::size_t at = kMagic.size(); at < all.size();) {
+        const std::size_t end = all.find('\n', at);
+        if (end == std::string_view::npos) throw std::runtime_error("the data bundle is cut short");
+        const std::string_view header = all.substr(at, end - at);
+        const std::size_t space1 = header.find(' ');
+        const std::size_t space2 = header.find(' ', space1 + 1);
+        std::size_t length = 0;
+        if (space1 == std::string_view::npos || space2 == std::string_view::npos ||
+            std::from_chars(header.data() + space2 + 1, header.data() + header.size(), length).ec !=
+                std::errc{} ||
+            length > all.size() - end - 1)
+            throw std::runtime_error("the data bundle is damaged");
+        const std::string name(header.substr(0, space1));
+        const std::string_view coding = header.substr(space1 + 1, space2 - space1 - 1);
+        const std::string_view bytes = all.substr(end + 1, length);
+        if (coding == "prefixes")
+            WriteFile(name, ExpandSharedPrefixes(bytes));
+        else if (coding == "plain")
+            WriteFile(name, bytes);
+        else
+            throw std::runtime_error("the data bundle is damaged");
+        at = end + 1 + length;
+    }
+}
+
+// The bundle is handed over in the module's memory, copied there by
+// JavaScript in one go (core._malloc, core.HEAPU8.set) rather than byte by
+// byte as a string argument would be; it is freed here.
+void WriteDataBundle(std::uintptr_t address, std::size_t length) {
+    const std::unique_ptr<char, decltype(&std::free)> bundle(reinterpret_cast<char*>(address),
+                                                             &std::free);
+    Guarded([&] {
+        DroppingDataOnError([&] { ReadDataBundle(std::string_view(bundle.get(), length)); });
+    });
+}
+
 class WasmSpeller {
   public:
-    // The vocabulary arrives as bytes; the Speller reads it from the
-    // in-memory file system, and the file goes once it is read.
-    explicit WasmSpeller(const std::string& vocabularyBytes) {
-        Guarded([&] { Open(vocabularyBytes); });
+    // Opens the files written with writeDataFile or writeDataBundle, which go
+    // once they are read (kept or not, the next Speller starts afresh).
+    WasmSpeller() {
+        Guarded([&] { Open(); });
     }
 
     val ConvertText(const std::string& text, const val& options, const val& progress) const {
@@ -121,25 +238,25 @@ class WasmSpeller {
     val Warnings() const { return StringArray(speller_->Warnings()); }
 
   private:
-    void Open(const std::string& vocabularyBytes) {
-        const char* path = "/vocabulary.txt";
-        std::FILE* file = std::fopen(path, "wb");
-        if (!file) throw std::runtime_error("cannot write the vocabulary to memory");
-        const bool written = std::fwrite(vocabularyBytes.data(), 1, vocabularyBytes.size(), file) ==
-                             vocabularyBytes.size();
-        std::fclose(file);
-        if (!written) throw std::runtime_error("cannot write the vocabulary to memory");
+    void Open() {
+        const std::filesystem::path vocabulary =
+            std::filesystem::path(kDataFolder) / kVocabularyName;
         try {
-            speller_ = std::make_unique<vorlen::Speller>(path);
+            if (!std::filesystem::exists(vocabulary))
+                throw std::runtime_error("no vocabulary was given");
+            speller_ = std::make_unique<vorlen::Speller>(vocabulary);
         } catch (...) {
-            std::remove(path);
+            std::error_code ec;
+            std::filesystem::remove_all(kDataFolder, ec);
             throw;
         }
-        std::remove(path);
+        std::error_code ec;
+        std::filesystem::remove_all(kDataFolder, ec);
     }
 
     // {text, words: [{offset, length, outputOffset, outputLength, status,
-    // candidates, fromContext}], finished}; `progress(done, total)` (bytes of
+    // candidates, explanations (with two candidates or more), fromContext}],
+    // finished}; `progress(done, total)` (bytes of
     // UTF-8) is called now and then and may return false to stop.
     val Convert(const std::string& text, const val& options, const val& progress) const {
         // The engine reports after every word; JavaScript hears of it every
@@ -153,8 +270,9 @@ class WasmSpeller {
                 const val answer = progress(static_cast<double>(done), static_cast<double>(total));
                 return !answer.isFalse();
             };
-        const vorlen::TextConversion conversion =
-            speller_->Convert(text, ReadOptions(options), callback);
+        const vorlen::ConversionOptions read = ReadOptions(options);
+        const bool english = read.EnglishMessages;
+        const vorlen::TextConversion conversion = speller_->Convert(text, read, callback);
 
         Utf16Counter input(text);
         Utf16Counter output(conversion.Text);
@@ -170,6 +288,14 @@ class WasmSpeller {
                      output.UnitsBefore(w.OutputOffset + w.OutputLength) - outStart);
             word.set("status", std::string(StatusName(w.Status)));
             word.set("candidates", StringArray(w.Candidates));
+            // What each alternative is, to choose between them (shown by
+            // the page beside a choice); "" where nothing is known.
+            if (w.Candidates.size() > 1) {
+                val explanations = val::array();
+                for (const std::string& candidate : w.Candidates)
+                    explanations.call<void>("push", speller_->Explain(candidate, english));
+                word.set("explanations", explanations);
+            }
             word.set("fromContext", w.FromContext);
             words.call<void>("push", word);
         }
@@ -222,10 +348,12 @@ std::string Version() {
 
 EMSCRIPTEN_BINDINGS(vorlen) {
     emscripten::class_<WasmSpeller>("Speller")
-        .constructor<const std::string&>()
+        .constructor<>()
         .function("convertText", &WasmSpeller::ConvertText)
         .function("convertWord", &WasmSpeller::ConvertWord)
         .function("convertFileBytes", &WasmSpeller::ConvertFileBytes)
         .function("warnings", &WasmSpeller::Warnings);
     emscripten::function("version", &Version);
+    emscripten::function("writeDataFile", &WriteDataFile);
+    emscripten::function("writeDataBundle", &WriteDataBundle);
 }

@@ -16,6 +16,7 @@ const WORD_LETTER = /[\p{L}\p{M}]/u;
 
 let segments = [];
 let undoStack = []; // earlier states of the converted text (segment lists)
+const UNDO_CHARACTERS = 8 << 20;
 let lastMark = -1; // the segment "next bar" went to last
 let sourceName = 'texto';
 
@@ -114,7 +115,11 @@ function render() {
 
 function setSegments(next, remember = true) {
   if (remember) undoStack.push(segments);
-  if (undoStack.length > 200) undoStack.shift();
+  // At most 200 states, and at most some 8 million characters of them all: a
+  // few conversions of a long text would otherwise each keep a copy of it.
+  const size = (list) => list.reduce((sum, segment) => sum + (segment.plain ?? segment.text).length, 0);
+  let kept = undoStack.reduce((sum, list) => sum + size(list), 0);
+  while (undoStack.length > 200 || (undoStack.length > 1 && kept > UNDO_CHARACTERS)) kept -= size(undoStack.shift());
   segments = next;
   render();
 }
@@ -213,6 +218,9 @@ $('clear').addEventListener('click', () => {
 // sign after it is typed. The sentence so far goes along, so that the
 // capital-letter rule sees where the sentence starts. Answers come back in
 // order; the replacements made meanwhile (earlier words) shift the later ones.
+// Accents are not put back from context here: the words after the caret are
+// not typed yet, and a sentence cut short reads wrongly ("haber si" would end
+// as "sí", as in "eso sí"). Convertir then restores them over the whole text.
 const immediateEdits = []; // {at, delta} of each replacement made
 input.addEventListener('input', async (event) => {
   if (!$('immediate').checked || event.inputType !== 'insertText' || !event.data) return;
@@ -225,7 +233,8 @@ input.addEventListener('input', async (event) => {
   const sentenceStart = Math.max(...['.', '\n', '?', '!'].map((c) => before.lastIndexOf(c, wordStart - 1))) + 1;
   const editsSeen = immediateEdits.length;
   try {
-    const result = await engine.convert(before.slice(sentenceStart), options(), undefined, english());
+    const result = await engine.convert(before.slice(sentenceStart), { ...options(), contextAccents: false },
+      undefined, english());
     const word = result.words.find((w) => sentenceStart + w.offset === wordStart);
     if (!word) return;
     const shift = immediateEdits.slice(editsSeen).reduce((sum, e) => sum + (e.at < wordStart ? e.delta : 0), 0);
@@ -300,6 +309,8 @@ applyCaptions();
     return;
   }
   $('loading').hidden = true;
+  // For the benchmarks: where the engine's loading time went.
+  if (engine.loadPhases) document.documentElement.dataset.loadPhases = JSON.stringify(engine.loadPhases);
   document.documentElement.dataset.ready = 'true';
   status.textContent = say('ready');
   if (shared) await convert();

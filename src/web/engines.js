@@ -46,7 +46,10 @@ export class WorkerEngine {
       this.worker.addEventListener('message', (event) => {
         const m = event.data;
         if (m.type === 'loading') onLoading?.(m.loaded, m.total);
-        else if (m.type === 'ready') resolve();
+        else if (m.type === 'ready') {
+          this.loadPhases = m.phases;
+          resolve();
+        }
         else if (m.type === 'loadError') reject(new Error(m.message));
         else this.#answer(m);
       });

@@ -1,6 +1,6 @@
 // The offline site's service worker: the page and the engine are kept in
 // cache storage at the first visit and served from there afterwards, so the
-// page opens and converts with the network off. (The vocabulary is kept by
+// page opens and converts with the network off. (The data is kept by
 // the engine's worker, in a cache of its own, found here by caches.match.)
 'use strict';
 

@@ -1,25 +1,26 @@
 // The engine of the offline page, in a Web Worker so typing never waits for
-// it. The vocabulary is fetched compressed once and kept in the browser's
-// cache storage; later visits read it from there, without the network.
+// it. The data (the vocabulary, word ranks, explanations and context table,
+// in one bundle) is fetched compressed once and kept in the browser's cache
+// storage; later visits read it from there, without the network.
 /* global createVorlenCore */
 'use strict';
 
 importScripts('vorlen-core.js');
 
-const VOCABULARY_URL = 'spanall.txt.gz';
-const VOCABULARY_CACHE = 'vorlen-vocabulary-@BUILD_ID@';
+const DATA_URL = 'vorlen-data.gz';
+const DATA_CACHE = 'vorlen-data-@BUILD_ID@';
 
 let speller = null;
 let core = null;
 
-// The compressed vocabulary, from cache storage or else the network (with
+// The compressed data, from cache storage or else the network (with
 // progress messages while it arrives), as a Blob.
-async function compressedVocabulary() {
-  const cache = await caches.open(VOCABULARY_CACHE);
-  const kept = await cache.match(VOCABULARY_URL);
+async function compressedData() {
+  const cache = await caches.open(DATA_CACHE);
+  const kept = await cache.match(DATA_URL);
   if (kept) return kept.blob();
-  const response = await fetch(VOCABULARY_URL);
-  if (!response.ok) throw new Error(`${VOCABULARY_URL}: ${response.status}`);
+  const response = await fetch(DATA_URL);
+  if (!response.ok) throw new Error(`${DATA_URL}: ${response.status}`);
   const total = Number(response.headers.get('Content-Length')) || 0;
   const reader = response.body.getReader();
   const chunks = [];
@@ -32,20 +33,33 @@ async function compressedVocabulary() {
     postMessage({ type: 'loading', loaded, total });
   }
   const blob = new Blob(chunks, { type: 'application/gzip' });
-  await cache.put(VOCABULARY_URL, new Response(blob, { headers: { 'Content-Type': 'application/gzip' } }));
+  await cache.put(DATA_URL, new Response(blob, { headers: { 'Content-Type': 'application/gzip' } }));
   // Older copies go.
   for (const name of await caches.keys())
-    if (name.startsWith('vorlen-vocabulary-') && name !== VOCABULARY_CACHE) await caches.delete(name);
+    if ((name.startsWith('vorlen-data-') || name.startsWith('vorlen-vocabulary-')) && name !== DATA_CACHE) await caches.delete(name);
   return blob;
 }
+
+// Where the loading time goes, in milliseconds since the worker started (for
+// the benchmarks): the engine compiled, the data read, unpacked, opened.
+const phases = {};
+const mark = (name) => { phases[name] = Math.round(performance.now()); };
 
 async function load() {
   try {
     let blob;
-    [core, blob] = await Promise.all([createVorlenCore(), compressedVocabulary()]);
+    [core, blob] = await Promise.all([createVorlenCore().then((c) => { mark('engineCompiled'); return c; }),
+      compressedData().then((b) => { mark('dataRead'); return b; })]);
     const bytes = await new Response(blob.stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
-    speller = new core.Speller(new Uint8Array(bytes));
-    postMessage({ type: 'ready' });
+    mark('dataUnpacked');
+    // Into the engine's memory in one copy; the engine frees it.
+    const address = core._malloc(bytes.byteLength);
+    if (!address) throw new Error('out of memory for the data');
+    core.HEAPU8.set(new Uint8Array(bytes), address);
+    core.writeDataBundle(address, bytes.byteLength);
+    speller = new core.Speller();
+    mark('engineOpened');
+    postMessage({ type: 'ready', phases });
   } catch (error) {
     postMessage({ type: 'loadError', message: String(error && error.message ? error.message : error) });
   }

@@ -29,12 +29,14 @@ export interface ConvertedWord {
   status: Exclude<WordStatus, 'found'>;
   /** The spellings offered, in the order shown; none for notFound. */
   candidates: string[];
+  /** With two candidates or more: a line on each, to choose between them ("" when nothing is known). */
+  explanations?: string[];
   /** The accent was put back because of the neighbouring words. */
   fromContext: boolean;
 }
 
 export interface TextConversion {
-  /** The text in the output notation: "haber si yano|llano ay ves". */
+  /** The text in the output notation: "haber si llano|yano ay ves". */
   text: string;
   words: ConvertedWord[];
   /** False when onProgress asked to stop: text holds what was converted so far. */
@@ -54,7 +56,7 @@ export interface WordCheck {
 
 export declare class Vorlen {
   private constructor();
-  /** Opens the engine on a vocabulary file (path, URL or bytes; plain or gzip), the package's own by default. */
+  /** Opens the engine on a vocabulary file (path or URL, with the word ranks, explanations and context table beside it; or bytes; plain or gzip), the package's own data by default. */
   static load(options?: { vocabulary?: string | URL | ArrayBuffer | ArrayBufferView }): Promise<Vorlen>;
   static version(): Promise<string>;
   convertText(text: string, options?: ConversionOptions,

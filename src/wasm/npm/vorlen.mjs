@@ -1,10 +1,12 @@
 // Vorlen for JavaScript: the engine in WebAssembly over the library's Speller.
 //
 //     import { Vorlen } from 'vorlen';
-//     const vorlen = await Vorlen.load();            // the vocabulary in the package
-//     vorlen.convertText('aber si yano ay ves').text  // 'haber si yano|llano ay ves'
+//     const vorlen = await Vorlen.load();            // the data in the package
+//     vorlen.convertText('aber si yano ay ves').text  // 'haber si llano|yano ay ves'
 //     vorlen.convertWord('kasa').candidates           // ['casa', 'caza']
 import { readFile } from 'node:fs/promises';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { createRequire } from 'node:module';
 import { gunzipSync } from 'node:zlib';
 
@@ -12,6 +14,7 @@ const require = createRequire(import.meta.url);
 const here = (name) => new URL(name, import.meta.url);
 
 let corePromise = null;
+let loads = Promise.resolve();
 
 // The WebAssembly module, compiled once per process. The .wasm is read from
 // disk and handed over, so no fetch is tried (node 18 has one that cannot
@@ -25,16 +28,51 @@ function loadCore() {
   return corePromise;
 }
 
-async function vocabularyBytes(vocabulary) {
-  if (vocabulary === undefined) vocabulary = here('./spanall.txt.gz');
+// The files that native programs read beside the vocabulary.
+const BESIDE_VOCABULARY = ['word-ranks.txt', 'explanations.txt', 'context-accents.txt'];
+
+const gunzipped = (bytes) => (bytes.length > 2 && bytes[0] === 0x1f && bytes[1] === 0x8b ? gunzipSync(bytes) : bytes);
+const isBundle = (bytes) => Buffer.from(bytes.buffer, bytes.byteOffset, Math.min(bytes.length, 14)).toString('latin1') === 'vorlen-data 1\n';
+
+// A bundle goes into the module's memory in one copy; the engine frees it.
+function writeBundle(core, bytes) {
+  const address = core._malloc(bytes.length);
+  if (!address) throw new Error('out of memory for the data');
+  core.HEAPU8.set(bytes, address);
+  core.writeDataBundle(address, bytes.length);
+}
+
+async function readIfThere(path) {
+  try {
+    return await readFile(path);
+  } catch (error) {
+    if (error.code === 'ENOENT') return null;
+    throw error;
+  }
+}
+
+// Hands the data over to the engine's in-memory file system: the package's
+// bundle, a bundle or vocabulary file given by path (plain or .gz) with the
+// files beside it as native programs read them, or the bytes of either.
+async function writeData(core, vocabulary) {
+  if (vocabulary === undefined) vocabulary = here('./vorlen-data.gz');
+  if (typeof vocabulary === 'string' || vocabulary instanceof URL) {
+    const bytes = gunzipped(await readFile(vocabulary));
+    if (isBundle(bytes)) return writeBundle(core, bytes);
+    core.writeDataFile('spanall.txt', bytes, false);
+    const folder = dirname(vocabulary instanceof URL ? fileURLToPath(vocabulary) : vocabulary);
+    for (const name of BESIDE_VOCABULARY) {
+      const beside = await readIfThere(join(folder, name));
+      if (beside) core.writeDataFile(name, beside, false);
+    }
+    return undefined;
+  }
   let bytes;
-  if (typeof vocabulary === 'string' || vocabulary instanceof URL) bytes = await readFile(vocabulary);
-  else if (vocabulary instanceof ArrayBuffer) bytes = new Uint8Array(vocabulary);
+  if (vocabulary instanceof ArrayBuffer) bytes = new Uint8Array(vocabulary);
   else if (ArrayBuffer.isView(vocabulary)) bytes = new Uint8Array(vocabulary.buffer, vocabulary.byteOffset, vocabulary.byteLength);
   else throw new TypeError('vocabulary: a path, a URL or the bytes of a vocabulary file');
-  // A gzip-compressed vocabulary is read as well as a plain one.
-  if (bytes.length > 2 && bytes[0] === 0x1f && bytes[1] === 0x8b) bytes = gunzipSync(bytes);
-  return bytes;
+  bytes = gunzipped(bytes);
+  return isBundle(bytes) ? writeBundle(core, bytes) : core.writeDataFile('spanall.txt', bytes, false);
 }
 
 // What the engine threw, as an Error (embind passes C++ exceptions on as
@@ -59,14 +97,22 @@ export class Vorlen {
   }
 
   // Opens the engine on a vocabulary: a path or URL of a vocabulary file
-  // (plain or .gz), or its bytes; the package's own when none is given.
+  // (plain or .gz; the word ranks, explanations and context table beside it
+  // are read too, as vorlen-cli reads them), or its bytes; the package's own
+  // data when none is given.
   static async load({ vocabulary } = {}) {
-    const [core, bytes] = await Promise.all([loadCore(), vocabularyBytes(vocabulary)]);
-    try {
-      return new Vorlen(core, new core.Speller(bytes));
-    } catch (error) {
-      throw asError(core, error);
-    }
+    const core = await loadCore();
+    // One load at a time: each writes its files into the same folder.
+    const opened = loads.then(async () => {
+      try {
+        await writeData(core, vocabulary);
+        return new Vorlen(core, new core.Speller());
+      } catch (error) {
+        throw asError(core, error);
+      }
+    });
+    loads = opened.catch(() => {});
+    return opened;
   }
 
   // The text converted: {text, words: [{offset, length, outputOffset,

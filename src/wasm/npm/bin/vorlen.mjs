@@ -2,7 +2,14 @@
 // vorlen [OPTIONS] [FILE]: converts FILE (or standard input) to standard
 // output, as vorlen-cli does, with the engine in WebAssembly.
 import { readFileSync, statSync, writeSync } from 'node:fs';
+import { setFlagsFromString } from 'node:v8';
 import { Vorlen } from '../vorlen.mjs';
+
+// A command converts once and ends: the engine is compiled straight to
+// optimised code (V8's quick baseline compiler first would run most of a
+// long text at half the speed before the optimised code is ready). The
+// module compiles when the engine loads, below, so this still applies.
+setFlagsFromString('--no-liftoff');
 
 const USAGE = `Usage:
   vorlen [OPTIONS] [FILE]          convert FILE (or standard input) to standard output
