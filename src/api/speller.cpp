@@ -4,6 +4,7 @@
 #include "api/speller_internal.h"
 #include "api/word_outcome.h"
 #include "context/context_load.h"
+#include "context/context_table.h"
 #include "conversion/text_driver.h"
 #include "conversion/utf8_text.h"
 #include "conversion/word_pipeline.h"
@@ -111,6 +112,28 @@ Speller::Speller(const std::filesystem::path& vocabularyFile) {
         impl->Warnings.push_back(std::move(warning));
     impl->Context = std::move(loader.Context);
     impl_ = std::move(impl);
+}
+
+Speller SpellerFromData(SpellerData data) {
+    const std::filesystem::path name = "spanall.txt";
+    VocabularyText text = ParseCheckedVocabulary(data.Vocabulary, name);
+    // The file's bytes go before the store is built, and its lines move into
+    // the store: at most two copies of the vocabulary in memory at once.
+    std::string().swap(data.Vocabulary);
+    std::vector<std::string> warnings = std::move(text.warnings);
+    auto impl = std::make_shared<Speller::Impl>();
+    auto store = BuildVocabularyStore(std::move(text));
+    if (data.WordRanks) store->Ranks = ParseWordRanks(std::move(*data.WordRanks));
+    if (data.Explanations) store->Explanations = ParseExplanations(std::move(*data.Explanations));
+    impl->Accented = std::move(store);
+    impl->Warnings = std::move(warnings);
+    const std::string table = kContextTableFile;
+    ContextTableLoad load = data.ContextTable ? ParseContextTable(*data.ContextTable, table)
+                                              : ContextTableLoad{nullptr, table + ": not given"};
+    if (!load.Table)
+        impl->Warnings.push_back(load.Error + "; accents are not restored from context");
+    impl->Context = std::move(load.Table);
+    return Speller(std::move(impl));
 }
 
 Speller::Speller(std::shared_ptr<const Impl> impl) : impl_(std::move(impl)) {}

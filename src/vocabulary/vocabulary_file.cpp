@@ -85,13 +85,16 @@ void RefuseWhatIsNoVocabulary(const fs::path& file, const VocabularyText& text,
     }
 }
 
-VocabularyText ReadChecked(const fs::path& file, std::size_t linesNeeded) {
-    VocabularyText text = ReadVocabularyText(file);
+VocabularyText Checked(VocabularyText text, const fs::path& file, std::size_t linesNeeded) {
     if (text.lines.size() < linesNeeded)
         throw VocabularyError(VocabularyErrorCode::TooFewLines, file,
                               static_cast<int>(text.lines.size()));
     RefuseWhatIsNoVocabulary(file, text, linesNeeded);
     return text;
+}
+
+VocabularyText ReadChecked(const fs::path& file, std::size_t linesNeeded) {
+    return Checked(ReadVocabularyText(file), file, linesNeeded);
 }
 
 void EnsurePlainFile(const VocabularyPaths& paths) {
@@ -107,6 +110,10 @@ std::string ReadFileBytes(const fs::path& file) {
 
 VocabularyText ReadCheckedVocabulary(const fs::path& file) {
     return ReadChecked(file, kLinesNeeded);
+}
+
+VocabularyText ParseCheckedVocabulary(std::string_view bytes, const fs::path& name) {
+    return Checked(ParseVocabularyText(bytes), name, kLinesNeeded);
 }
 
 VocabularyText ReadVocabularyText(const fs::path& file) {
@@ -197,10 +204,21 @@ std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text
     if (text.lines.size() < kLinesNeeded)
         throw VocabularyError(VocabularyErrorCode::TooFewLines, {},
                               static_cast<int>(text.lines.size()));
+    VocabularyText lines;
+    lines.lines.assign(text.lines.begin(), text.lines.begin() + kLinesNeeded);
+    return BuildVocabularyStore(std::move(lines));
+}
+
+std::shared_ptr<VocabularyStore> BuildVocabularyStore(VocabularyText&& text) {
+    if (text.lines.size() < kLinesNeeded)
+        throw VocabularyError(VocabularyErrorCode::TooFewLines, {},
+                              static_cast<int>(text.lines.size()));
     auto store = std::make_shared<VocabularyStore>();
     store->EncliticHostLetters = std::string("aernoiáéídsz"_w);
-    ReadLetterLines(*store, text);
-    store->ExtraWordLine = text.lines[kLinesNeeded - 1];
+    for (std::size_t k = 0; k < kVocabularyLineCount; ++k)
+        store->VocabLines[k] = std::move(text.lines[k]);
+    store->PairLine = std::move(text.lines[kLettersAndPairsLines - 1]);
+    store->ExtraWordLine = std::move(text.lines[kLinesNeeded - 1]);
     ParseReplacementPairs(*store);
     BuildVocabularyIndex(*store);
     return store;

@@ -33,6 +33,9 @@ VocabularyText ReadVocabularyText(const std::filesystem::path& file);
 VocabularyText ReadCheckedVocabulary(const std::filesystem::path& file);
 // The lines from the file's bytes.
 VocabularyText ParseVocabularyText(std::string_view bytes);
+// The same, refusing bytes as ReadCheckedVocabulary refuses a file; `name`
+// stands for the file in errors.
+VocabularyText ParseCheckedVocabulary(std::string_view bytes, const std::filesystem::path& name);
 
 // Start-up: makes the data directory, copies the start-up source over the main
 // file, builds the plain file when diacritics are ignored and it is missing,
@@ -57,6 +60,8 @@ void BuildPlainVocabulary(const VocabularyPaths& paths);
 // A store from the lines of a vocabulary file (at least 29 lines, else
 // VocabularyError TooFewLines).
 std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text);
+// The same, taking the lines over instead of copying them.
+std::shared_ptr<VocabularyStore> BuildVocabularyStore(VocabularyText&& text);
 
 // Parses store.PairLine into ReplacementKeys/Values, Count and Last.
 void ParseReplacementPairs(VocabularyStore& store);

@@ -2,6 +2,7 @@
 // the data files handed over by the caller (the vocabulary and what native
 // programs read beside it), converting texts with the page's offsets (UTF-16
 // code units, as JavaScript indexes strings).
+#include "api/speller_internal.h"
 #include "vocabulary/cp1252.h"
 
 #include <charconv>
@@ -10,8 +11,9 @@
 #include <cstdlib>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-#include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include <vorlen/speller.h>
@@ -103,10 +105,14 @@ auto Guarded(F&& f) -> decltype(f()) {
     val::global("Error").new_(message).throw_();
 }
 
-// The data files live in the in-memory file system only while a Speller is
-// opened on them, in the folder where native programs keep them together.
-constexpr const char* kDataFolder = "/vorlen-data";
+// The data handed over and not yet opened, by file name: kept in memory until
+// a Speller is opened on it (kept or not, the next one starts afresh), so
+// that nothing goes through the in-memory file system.
 constexpr const char* kVocabularyName = "spanall.txt";
+std::map<std::string, std::string, std::less<>>& PendingData() {
+    static std::map<std::string, std::string, std::less<>> files;
+    return files;
+}
 
 // The files a Speller reads: the vocabulary and, beside it, the word ranks,
 // the explanations and the context table. Any other name is refused.
@@ -128,8 +134,10 @@ std::string ExpandSharedPrefixes(std::string_view coded) {
         if (shared > previousLength) throw std::runtime_error("the coded vocabulary is damaged");
         const std::size_t start = text.size();
         text.append(text, previous, shared);
-        while (at < coded.size() && coded[at] != '|' && coded[at] != '\n' && coded[at] != '\r')
-            text.push_back(coded[at++]);
+        std::size_t end = coded.find_first_of("|\r\n", at);
+        if (end == std::string_view::npos) end = coded.size();
+        text.append(coded.substr(at, end - at));
+        at = end;
         previous = start;
         previousLength = text.size() - start;
         if (at < coded.size()) text.push_back(coded[at++]); // the separator
@@ -137,39 +145,28 @@ std::string ExpandSharedPrefixes(std::string_view coded) {
     return text;
 }
 
-// Runs `f`; when it throws, the files written so far go, so that a failed
+// Runs `f`; when it throws, the files handed over so far go, so that a failed
 // load leaves nothing behind for the next one.
 template <typename F>
 void DroppingDataOnError(F&& f) {
     try {
         f();
     } catch (...) {
-        std::error_code ec;
-        std::filesystem::remove_all(kDataFolder, ec);
+        PendingData().clear();
         throw;
     }
 }
 
-void WriteFile(const std::string& name, std::string_view bytes) {
+void WriteFile(const std::string& name, std::string bytes) {
     if (!IsDataFileName(name)) throw std::invalid_argument("not a data file of Vorlen: " + name);
-    std::filesystem::create_directories(kDataFolder);
-    const std::string path = std::string(kDataFolder) + "/" + name;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw std::runtime_error("cannot write " + name + " to memory");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !written)
-        throw std::runtime_error("cannot write " + name + " to memory");
+    PendingData()[name] = std::move(bytes);
 }
 
 // One data file, as its bytes; `prefixesShared`: coded as above.
 void WriteDataFile(const std::string& name, const std::string& bytes, bool prefixesShared) {
     Guarded([&] {
-        DroppingDataOnError([&] {
-            if (prefixesShared)
-                WriteFile(name, ExpandSharedPrefixes(bytes));
-            else
-                WriteFile(name, bytes);
-        });
+        DroppingDataOnError(
+            [&] { WriteFile(name, prefixesShared ? ExpandSharedPrefixes(bytes) : bytes); });
     });
 }
 
@@ -197,7 +194,7 @@ void ReadDataBundle(std::string_view all) {
         if (coding == "prefixes")
             WriteFile(name, ExpandSharedPrefixes(bytes));
         else if (coding == "plain")
-            WriteFile(name, bytes);
+            WriteFile(name, std::string(bytes));
         else
             throw std::runtime_error("the data bundle is damaged");
         at = end + 1 + length;
@@ -217,8 +214,8 @@ void WriteDataBundle(std::uintptr_t address, std::size_t length) {
 
 class WasmSpeller {
   public:
-    // Opens the files written with writeDataFile or writeDataBundle, which go
-    // once they are read (kept or not, the next Speller starts afresh).
+    // Opens the files handed over with writeDataFile or writeDataBundle, which
+    // go once they are read (kept or not, the next Speller starts afresh).
     WasmSpeller() {
         Guarded([&] { Open(); });
     }
@@ -239,19 +236,22 @@ class WasmSpeller {
 
   private:
     void Open() {
-        const std::filesystem::path vocabulary =
-            std::filesystem::path(kDataFolder) / kVocabularyName;
-        try {
-            if (!std::filesystem::exists(vocabulary))
-                throw std::runtime_error("no vocabulary was given");
-            speller_ = std::make_unique<vorlen::Speller>(vocabulary);
-        } catch (...) {
-            std::error_code ec;
-            std::filesystem::remove_all(kDataFolder, ec);
-            throw;
-        }
-        std::error_code ec;
-        std::filesystem::remove_all(kDataFolder, ec);
+        std::map<std::string, std::string, std::less<>> files;
+        files.swap(PendingData());
+        const auto vocabulary = files.find(kVocabularyName);
+        if (vocabulary == files.end()) throw std::runtime_error("no vocabulary was given");
+        const auto taken = [&files](std::string_view name) -> std::optional<std::string> {
+            const auto file = files.find(name);
+            if (file == files.end()) return std::nullopt;
+            return std::move(file->second);
+        };
+        vorlen::SpellerData data;
+        data.Vocabulary = std::move(vocabulary->second);
+        data.WordRanks = taken("word-ranks.txt");
+        data.Explanations = taken("explanations.txt");
+        if (const auto table = files.find("context-accents.txt"); table != files.end())
+            data.ContextTable = table->second;
+        speller_ = std::make_unique<vorlen::Speller>(vorlen::SpellerFromData(std::move(data)));
     }
 
     // {text, words: [{offset, length, outputOffset, outputLength, status,
