@@ -64,7 +64,7 @@ try {
   const requestsCold = server.log.served.length;
   const warm = await firstConversion(page, link);
   const requestsWarm = server.log.served.length - requestsCold;
-  const warmPhases = await page.evaluate(() => document.documentElement.dataset.loadPhases);
+  const warmPhases = await page.waitForFunction(() => document.documentElement.dataset.loadPhases).then((h) => h.jsonValue());
 
   // The whole fortunes-es text through the page (worker conversion and
   // showing the result), with the renderer's memory sampled meanwhile.

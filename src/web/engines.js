@@ -47,7 +47,10 @@ export class WorkerEngine {
         const m = event.data;
         if (m.type === 'loading') onLoading?.(m.loaded, m.total);
         else if (m.type === 'ready') {
-          this.loadPhases = m.phases;
+          // On the page's clock: milliseconds since the page began to load.
+          const { origin, ...phases } = m.phases;
+          const shift = origin - performance.timeOrigin;
+          this.loadPhases = Object.fromEntries(Object.entries(phases).map(([k, v]) => [k, Math.round(v + shift)]));
           resolve();
         }
         else if (m.type === 'loadError') reject(new Error(m.message));
