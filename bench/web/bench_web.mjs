@@ -104,7 +104,7 @@ try {
   console.log(`  first visit, to the first conversion: ${cold} ms; ${requestsCold} requests, ${mb(sent)} MB sent, ` +
     `${mb(compressed)} MB compressed (target <= 3 MB)`);
   console.log(`  later visit (warm cache), to the first conversion: ${warm} ms, ${requestsWarm} requests (target <= 1000 ms); ` +
-    `the worker's loading, ms since it started: ${warmPhases}`);
+    `the page's loading, ms since it began: ${warmPhases}`);
   console.log(`  fortunes-es, ${words} words: native ${nativeMs.toFixed(0)} ms (one core, without loading), ` +
     `node wasm ${nodeMs.toFixed(0)} ms (${(nativeMs / nodeMs).toFixed(2)} x native), ` +
     `browser worker ${workerMs.toFixed(0)} ms (${(nativeMs / workerMs).toFixed(2)} x native; target >= 0.5), ` +
