@@ -107,9 +107,41 @@ function renderSegment(segment, index) {
   return group;
 }
 
+// The converted text goes into blocks of some thousands of characters, each
+// ending at a line break, that the browser lays out only when they come into
+// view (content-visibility in style.css): laying out a whole long text at
+// once took some 50 MB for 1 MB of text. The text itself is unchanged.
+const BLOCK_CHARACTERS = 4000;
+
 function render() {
   const fragment = document.createDocumentFragment();
-  segments.forEach((segment, i) => fragment.append(renderSegment(segment, i)));
+  let block = document.createElement('div');
+  block.className = 'block';
+  let size = 0;
+  const nextBlock = () => {
+    fragment.append(block);
+    block = document.createElement('div');
+    block.className = 'block';
+    size = 0;
+  };
+  segments.forEach((segment, i) => {
+    if (segment.plain === undefined) {
+      block.append(renderSegment(segment, i));
+      size += segment.text.length;
+      return;
+    }
+    let text = segment.plain;
+    while (size + text.length > BLOCK_CHARACTERS) {
+      const cut = text.indexOf('\n', Math.max(0, BLOCK_CHARACTERS - size - 1));
+      if (cut < 0) break;
+      block.append(text.slice(0, cut + 1));
+      text = text.slice(cut + 1);
+      nextBlock();
+    }
+    if (text) block.append(text);
+    size += text.length;
+  });
+  if (block.firstChild) fragment.append(block);
   output.replaceChildren(fragment);
 }
 
