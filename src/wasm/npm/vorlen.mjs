@@ -51,7 +51,7 @@ async function readIfThere(path) {
   }
 }
 
-// Hands the data over to the engine's in-memory file system: the package's
+// Hands the data over to the engine (kept in its memory until a Speller opens on it): the package's
 // bundle, a bundle or vocabulary file given by path (plain or .gz) with the
 // files beside it as native programs read them, or the bytes of either.
 async function writeData(core, vocabulary) {
