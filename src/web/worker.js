@@ -69,6 +69,19 @@ async function load() {
   }
 }
 
+// Once the first conversion is answered, a short text converted unseen, so
+// that the browser compiles the engine's busiest functions fully (it starts
+// with quickly made code and improves what runs often) before a long text.
+const WARM_UP = 'aber si yano ay ves, kasa bamos a la playa kon mi ermano y ke ago. '.repeat(300);
+let warmedUp = false;
+function warmUpSoon() {
+  if (warmedUp) return;
+  warmedUp = true;
+  setTimeout(() => {
+    try { speller.convertText(WARM_UP, {}, null); } catch { /* only a warm-up */ }
+  }, 0);
+}
+
 onmessage = (event) => {
   const m = event.data;
   if (m.type !== 'convert') return;
@@ -87,6 +100,7 @@ onmessage = (event) => {
     result.milliseconds = performance.now() - start;
     result.engineMemoryBytes = core.HEAP8.length;
     postMessage({ type: 'result', id: m.id, result });
+    warmUpSoon();
   } catch (error) {
     const message = String(error && error.message ? error.message : error);
     postMessage({ type: 'error', id: m.id, message: `No se pudo convertir: ${message}`,
