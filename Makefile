@@ -104,11 +104,15 @@ run: build
 	fi
 
 # The window after converting a sample text, and the menu over an alternative,
-# drawn without a display, for the README.
+# drawn without a display, then the web page on a wide and a phone-sized screen,
+# for the README.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/ui/vorlen-screenshot docs/screenshot.png \
 	    data/spanall.txt docs/screenshot-menu.png
 	@echo "Wrote docs/screenshot.png and docs/screenshot-menu.png"
+	$(MAKE) wasm install-web-test-deps
+	cd $(BUILD_DIR) && VORLEN_SCREENSHOT_DIR=$(CURDIR)/docs ctest -R 'web_server_page|web_offline_site'
+	@echo "Wrote docs/web-page.png and docs/web-phone.png"
 
 bench: install-bench-deps build
 	-$(BUILD_DIR)/bench/bench_outputs

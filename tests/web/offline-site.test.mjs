@@ -7,14 +7,16 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync, readdirSync, statSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { after, before, test } from 'node:test';
-import { fileURLToPath } from 'node:url';
 import { launchChromium, serveStatic } from './browser.mjs';
 
 const site = process.env.VORLEN_WASM_SITE;
 const cli = process.env.VORLEN_CLI;
 const vocabulary = process.env.VORLEN_VOCABULARY_FILE;
-const docs = fileURLToPath(new URL('../../docs/', import.meta.url));
+// The README's screenshots: into the folder VORLEN_SCREENSHOT_DIR names (make
+// screenshot gives docs/), else the temporary folder, never the source tree.
+const docs = `${process.env.VORLEN_SCREENSHOT_DIR ?? tmpdir()}/`;
 let browser, server, page;
 
 // What vorlen-cli answers, the reference for the page's converted text.

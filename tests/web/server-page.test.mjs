@@ -6,13 +6,15 @@ import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
 import { after, before, test } from 'node:test';
-import { fileURLToPath } from 'node:url';
 import { launchChromium } from './browser.mjs';
 
 const serverProgram = process.env.VORLEN_SERVER;
 const vocabulary = process.env.VORLEN_VOCABULARY_FILE;
-const docs = fileURLToPath(new URL('../../docs/', import.meta.url));
+// The README's screenshots: into the folder VORLEN_SCREENSHOT_DIR names (make
+// screenshot gives docs/), else the temporary folder, never the source tree.
+const docs = `${process.env.VORLEN_SCREENSHOT_DIR ?? tmpdir()}/`;
 let server, browser, page, url;
 
 async function freePort() {
