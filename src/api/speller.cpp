@@ -100,11 +100,11 @@ std::string EntryOf(Engine& engine, const std::string& spelling) {
 Speller::Speller(const std::filesystem::path& vocabularyFile) {
     VocabularyText text = ReadCheckedVocabulary(vocabularyFile);
     auto impl = std::make_shared<Impl>();
-    auto store = BuildVocabularyStore(text);
+    impl->Warnings = std::move(text.warnings);
+    auto store = BuildVocabularyStore(std::move(text)); // its lines move into the store
     store->Ranks = ReadWordRanksBeside(vocabularyFile);
     store->Explanations = ReadExplanationsBeside(vocabularyFile);
     impl->Accented = std::move(store);
-    impl->Warnings = std::move(text.warnings);
     // The context table lies beside the vocabulary (data/, share/vorlen/).
     Engine loader;
     loader.Paths.StartupSource = vocabularyFile;

@@ -62,10 +62,11 @@ std::string DecodeUtf8Line(std::string_view line, std::size_t lineNumber,
     return out;
 }
 
-void ReadLetterLines(VocabularyStore& store, const VocabularyText& text) {
+// Moves the letter lines and the pair line out of `text` into the store.
+void TakeLetterLines(VocabularyStore& store, VocabularyText& text) {
     for (std::size_t k = 0; k < kVocabularyLineCount; ++k)
-        store.VocabLines[k] = text.lines[k];
-    store.PairLine = text.lines[kLettersAndPairsLines - 1];
+        store.VocabLines[k] = std::move(text.lines[k]);
+    store.PairLine = std::move(text.lines[kLettersAndPairsLines - 1]);
 }
 
 // A file that is plainly something else (a picture, a random file, a text
@@ -201,11 +202,8 @@ done:
 }
 
 std::shared_ptr<VocabularyStore> BuildVocabularyStore(const VocabularyText& text) {
-    if (text.lines.size() < kLinesNeeded)
-        throw VocabularyError(VocabularyErrorCode::TooFewLines, {},
-                              static_cast<int>(text.lines.size()));
     VocabularyText lines;
-    lines.lines.assign(text.lines.begin(), text.lines.begin() + kLinesNeeded);
+    lines.lines = text.lines;
     return BuildVocabularyStore(std::move(lines));
 }
 
@@ -215,9 +213,7 @@ std::shared_ptr<VocabularyStore> BuildVocabularyStore(VocabularyText&& text) {
                               static_cast<int>(text.lines.size()));
     auto store = std::make_shared<VocabularyStore>();
     store->EncliticHostLetters = std::string("aernoiáéídsz"_w);
-    for (std::size_t k = 0; k < kVocabularyLineCount; ++k)
-        store->VocabLines[k] = std::move(text.lines[k]);
-    store->PairLine = std::move(text.lines[kLettersAndPairsLines - 1]);
+    TakeLetterLines(*store, text);
     store->ExtraWordLine = std::move(text.lines[kLinesNeeded - 1]);
     ParseReplacementPairs(*store);
     BuildVocabularyIndex(*store);
@@ -306,11 +302,12 @@ std::vector<std::string> LoadVocabulary(Engine& engine) {
         text = ReadChecked(paths.PlainFile(), kLinesNeeded);
         text.warnings = std::move(warnings);
     }
-    auto store = BuildVocabularyStore(text);
+    std::vector<std::string> warnings = std::move(text.warnings);
+    auto store = BuildVocabularyStore(std::move(text)); // its lines move into the store
     store->Ranks = std::move(ranks);
     store->Explanations = std::move(explanations);
     engine.Vocabulary = std::move(store);
-    return std::move(text.warnings);
+    return warnings;
 }
 
 std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics) {
@@ -323,7 +320,7 @@ std::vector<std::string> ReloadVocabulary(Engine& engine, bool ignoreDiacritics)
     VocabularyText text = ReadChecked(file, kLettersAndPairsLines);
     const VocabularyStore& old = *engine.Vocabulary;
     auto store = std::make_shared<VocabularyStore>();
-    ReadLetterLines(*store, text);
+    TakeLetterLines(*store, text);
     KeepAllButLetterLines(*store, old);
     BuildVocabularyIndex(*store);
     engine.Vocabulary = std::move(store);
