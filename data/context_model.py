@@ -41,7 +41,8 @@ POOL_MIN_LENGTH = 5
 POOL_SHRINK = 50.0    # a group seen this often heeds its pooled ending half as much   # verb endings are pooled for spellings this long or longer
 DEFAULT_MARGIN = 3.0  # log units a restored accent must win by
 MARGINS = (2.0, 3.0, 4.0)  # the margins the report measures
-TARGET_FALSE_ALARMS = 0.0008  # of the unaccented words of the groups, on each kind of tuning text
+TARGET_FALSE_ALARMS = 0.0009  # of the unaccented words of the groups, on each kind of tuning text
+MIN_OWN_MARGIN_CASES = 20  # cases a group needs to get a margin of its own
 OFF = 99.0            # the margin of a group switched off: no score wins by it
 PRUNE_GAIN = 0.4     # rows that move an estimate less than this are not shipped
 USE_MARKS = True      # off only to measure what the marks of the text add
@@ -270,32 +271,47 @@ class Table:
         return p
 
     # -- margins per group, tuned on text the counts never saw
-    def tune_margins(self, tune, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0, 7.0, 10.0, OFF),
-                     target=TARGET_FALSE_ALARMS, min_cases=20):
-        """Margins chosen on the tuning text (kind -> passages) so that false
-        alarms stay within `target` of the unaccented words of each kind.
+    def key_of(self, p):
+        """The key a group's margin is kept under: its own, or its pooled
+        ending's for a verb form the counts never met."""
+        return p if p in self.totals else pool_of(self.groups[p])[0]
 
-        Each group with `min_cases` cases or more in the tuning text gets its
-        own margin, the groups with fewer share the default one (a verb form
-        the counts never met shares its pooled ending's). For a price of
-        `cost` restores per false alarm, every such margin is the one on the
-        grid that gains most restores less cost times its false alarms; OFF
-        switches a group off where no margin pays. The cheapest price whose
-        false alarms stay within the target on every kind is kept."""
-        seen = collections.defaultdict(list)  # key -> (kind, plain?, right?, lead)
-        for kind, passages in tune.items():
+    def leads(self, by_kind, seen=None, keys=None):
+        """Adds to `seen` (key -> cases) how this table scores every word of
+        the groups in text it never counted (kind -> passages): (kind, plain
+        written?, best member right?, lead of the best over the plain one).
+        `keys` names the key of each plain spelling (Table.key_of of the
+        shipped table) when this table is one of its folds."""
+        seen = collections.defaultdict(list) if seen is None else seen
+        keys = keys or self
+        for kind, passages in by_kind.items():
             for text in passages:
                 for p, written, values in contexts(text, self.groups):
                     label = label_of(written, self.groups[p])
                     if label is None:
                         continue
                     members, score = self.scores(p, values)
-                    if score is None:
+                    if score is None or (p not in keys.totals and pool_of(self.groups[p]) is None):
                         continue
-                    key = p if p in self.totals else pool_of(self.groups[p])[0]
                     best = max(range(len(score)), key=lambda k: score[k])
-                    seen[key].append((kind, label == members[0], members[best] == label,
-                                      score[best] - score[0] if best else -1.0))
+                    seen[keys.key_of(p)].append((kind, label == members[0], members[best] == label,
+                                                 score[best] - score[0] if best else -1.0))
+        return seen
+
+    def tune_margins(self, seen, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0, 7.0, 10.0, OFF),
+                     target=TARGET_FALSE_ALARMS, min_cases=MIN_OWN_MARGIN_CASES):
+        """Margins chosen on the leads of text the counts never saw (see
+        leads(): each fold of the training text scored by the counts of the
+        other folds) so that false alarms stay within `target` of the
+        unaccented words of each kind.
+
+        Each group with `min_cases` cases or more gets its own margin, the
+        groups with fewer share the default one (a verb form the counts
+        never met shares its pooled ending's). For a price of `cost`
+        restores per false alarm, every such margin is the one on the grid
+        that gains most restores less cost times its false alarms; OFF
+        switches a group off where no margin pays. The cheapest price whose
+        false alarms stay within the target on every kind is kept."""
         shared = [c for cases in seen.values() if len(cases) < min_cases for c in cases]
         own = {key: cases for key, cases in seen.items() if len(cases) >= min_cases}
         plain_words = collections.Counter(c[0] for cases in seen.values() for c in cases if c[1])
@@ -311,7 +327,7 @@ class Table:
             return max(grid, key=lambda m: (outcomes[m][0] - cost * sum(outcomes[m][1].values()), m))
 
         accented = sum(1 for cases in seen.values() for c in cases if not c[1])
-        for cost in (5, 10, 15, 20, 30, 40, 60, 80, 120, 160, 240, 320, 480, 640):
+        for cost in (round(5 * 1.1 ** i, 1) for i in range(52)):  # 5 to 700
             default = best_margin(shared, cost)
             margins = {key: best_margin(cases, cost) for key, cases in own.items()}
             restored, alarms = outcome(shared, default)
@@ -329,7 +345,7 @@ class Table:
                 break
 
     # -- the shipped table
-    def prune(self, min_word=3, min_pair=10, min_gain=PRUNE_GAIN):
+    def prune(self, min_word=4, min_pair=10, min_gain=PRUNE_GAIN):
         """Drops the rows seen too seldom to trust and those that move their
         estimate by less than min_gain (natural-log units) from what the
         chain would give without them."""
@@ -449,6 +465,16 @@ def count_table(groups, passages):
     return table
 
 
+def build_table(groups, passages):
+    """The counts of the passages, pruned, with the back-off by ending; the
+    margins are still the default one."""
+    table = count_table(groups, passages)
+    table.prune()
+    table.count_suffixes(passages)
+    table.fill_other()
+    return table
+
+
 def evaluate(table, passages, margin=None):
     """Per plain spelling: [accented seen, restored, plain seen, false alarms]."""
     stats = collections.defaultdict(lambda: [0, 0, 0, 0])
@@ -477,7 +503,7 @@ def summary(stats):
     return a, r, n, f
 
 
-def report(table, groups, train, tune, tests):
+def report(table, groups, train, tests):
     global USE_MARKS
 
     def line(name, stats):

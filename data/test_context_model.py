@@ -1,6 +1,8 @@
 """Tests of the context model's Python side: the groups taken from the
 vocabulary, the tokens of a text, the contexts and the scores."""
 
+import contextlib
+import io
 import os
 import tempfile
 import unittest
@@ -88,6 +90,30 @@ class TableFileTest(unittest.TestCase):
         self.assertEqual(lines[0], "vorlen-context 1")
         self.assertIn("@esta está 3 0 12", lines)
         self.assertIn("L2 mi_hermano 0 12", lines)
+
+
+class MarginTest(unittest.TestCase):
+    def test_margins_keep_false_alarms_within_target_and_switch_off_what_never_pays(self):
+        groups = {"mas": ["mas", "más"], "sobre": ["sobre", "sobré"], "esta": ["esta", "está"]}
+        table = cm.Table(groups)
+        for p in groups:
+            table.totals[p] = [1, 1]
+        # Cases as leads() gives them: (kind, plain written?, best right?, lead).
+        seen = {
+            # Restores lead by 3 and more, the plain word's leads stay under 2.
+            "mas": [("novels", False, True, 3.0 + i % 4) for i in range(40)] +
+                   [("novels", True, True, 1.2)] * 960,
+            # The plain word leads as far as its rare accented twin: never pays.
+            "sobre": [("novels", False, True, 4.0)] + [("novels", True, True, 4.0)] * 60,
+            # Few cases share the default margin.
+            "esta": [("novels", False, True, 2.2)] * 5,
+        }
+        with contextlib.redirect_stderr(io.StringIO()):
+            table.tune_margins(seen, target=0.001)
+        self.assertGreater(table.margin("mas"), 1.2)
+        self.assertLessEqual(table.margin("mas"), 3.0)
+        self.assertEqual(table.margin("sobre"), cm.OFF)
+        self.assertLessEqual(table.margin("esta"), 2.2)
 
 
 if __name__ == "__main__":

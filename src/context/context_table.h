@@ -46,7 +46,7 @@ inline constexpr int kContextFeatureCount = 6;
 inline constexpr std::size_t kSuffixLength = 2;
 
 // The margin of a group switched off: no score wins by it (its members were
-// never told apart well enough on the tuning text).
+// never told apart well enough on text the counts had not seen).
 inline constexpr double kSwitchedOffMargin = 99;
 // Spellings with accents in different places are few: a table holding a
 // larger group is no table.
