@@ -84,19 +84,50 @@ bool IsEdge(std::string_view token) {
     return token == kSentenceEdge;
 }
 
+// Each Windows-1252 byte lower-cased with á é í ó ú ü made plain (ñ stays),
+// and whether it is one of those accented vowels in either case: a table, as
+// every word of a text passes through them.
+struct PlainBytes {
+    std::array<char, 256> Plain{};
+    std::array<bool, 256> Accented{};
+};
+
+constexpr PlainBytes MakePlainBytes() {
+    PlainBytes table;
+    constexpr std::string_view accented = "áéíóúü"_w;
+    for (int b = 0; b < 256; ++b)
+        table.Plain[static_cast<std::size_t>(b)] = ToLowerByte(static_cast<char>(b));
+    for (std::size_t i = 0; i < accented.size(); ++i) {
+        const auto lower = static_cast<unsigned char>(accented[i]);
+        const auto upper = static_cast<unsigned char>(ToUpperByte(accented[i]));
+        table.Plain[lower] = table.Plain[upper] = "aeiouu"[i];
+        table.Accented[lower] = table.Accented[upper] = true;
+    }
+    return table;
+}
+
+constexpr PlainBytes kPlainBytes = MakePlainBytes();
+static_assert(kPlainBytes.Plain[static_cast<unsigned char>("Ú"_w[0])] == 'u');
+static_assert(kPlainBytes.Plain[static_cast<unsigned char>("Ñ"_w[0])] ==
+              "ñ"_w[0]); // not an accent: another letter
+
+bool WrittenWithAccent(std::string_view word) {
+    for (const char c : word)
+        if (kPlainBytes.Accented[static_cast<unsigned char>(c)]) return true;
+    return false;
+}
+
 } // namespace
 
 std::string PlainSpelling(std::string_view word) {
-    std::string plain = ToLower(word);
-    for (char& c : plain) {
-        const std::size_t accented = "áéíóúü"_w.find(c);
-        if (accented != std::string_view::npos) c = "aeiouu"[accented];
-    }
+    std::string plain(word);
+    for (char& c : plain)
+        c = kPlainBytes.Plain[static_cast<unsigned char>(c)];
     return plain;
 }
 
 ContextAccents::ContextAccents(const ContextTable& table, const Engine& engine)
-    : table_(table), engine_(engine) {
+    : table_(table), engine_(engine), tableGroups_(table.Groups.size()) {
     for (Token& token : window_)
         token.Plain = kSentenceEdge;
     for (std::size_t g = 0; g < table_.Groups.size(); ++g) {
@@ -108,9 +139,18 @@ ContextAccents::ContextAccents(const ContextTable& table, const Engine& engine)
 }
 
 const ContextAccents::FoundGroup& ContextAccents::Lookup(const std::string& plain) const {
-    if (const auto found = found_.find(plain); found != found_.end()) return found->second;
-    if (found_.size() >= kRememberedSpellings) found_.clear();
-    return found_.emplace(plain, FindGroup(plain)).first->second;
+    static const FoundGroup none;
+    // A group of the table: found once per pass, kept by its index.
+    if (const int group = table_.GroupOf(plain); group >= 0) {
+        FoundGroup& kept = tableGroups_[static_cast<std::size_t>(group)];
+        if (kept.Members.empty()) kept = FindGroup(plain);
+        return kept;
+    }
+    // Only a word as long as a pooled verb form can be one the counts never met.
+    if (plain.size() < kPoolMinLength) return none;
+    if (const auto found = verbForms_.find(plain); found != verbForms_.end()) return found->second;
+    if (verbForms_.size() >= kRememberedSpellings) verbForms_.clear();
+    return verbForms_.emplace(plain, FindGroup(plain)).first->second;
 }
 
 void ContextAccents::AddWord(std::string_view written) {
@@ -118,12 +158,12 @@ void ContextAccents::AddWord(std::string_view written) {
     token.Plain = PlainSpelling(written);
     token.WordOrdinal = words_++;
     // A word written with an accent is the writer's choice.
-    token.Candidate = written.find_first_of("áéíóúüÁÉÍÓÚÜ"_w) == std::string_view::npos;
+    token.Candidate = !WrittenWithAccent(written);
     Push(std::move(token));
 }
 
 void ContextAccents::AddMark(std::string_view mark) {
-    if (window_[4].Plain == mark) return; // "..." or "?!" is one edge
+    if (At(4).Plain == mark) return; // "..." or "?!" is one edge
     Token token;
     token.Plain = mark;
     Push(std::move(token));
@@ -140,21 +180,21 @@ void ContextAccents::Finish() {
 }
 
 void ContextAccents::Push(Token token) {
-    for (std::size_t i = 0; i + 1 < window_.size(); ++i)
-        window_[i] = std::move(window_[i + 1]);
-    window_[4] = std::move(token);
+    // The oldest token makes room for the newest: a ring, nothing moves.
+    window_[oldest_] = std::move(token);
+    oldest_ = (oldest_ + 1) % window_.size();
     Decide();
 }
 
 void ContextAccents::Decide() {
-    const Token& centre = window_[2];
+    const Token& centre = At(2);
     if (!centre.Candidate) return;
     // Most words are in no group, and a group switched off never restores.
     const FoundGroup& found = Lookup(centre.Plain);
     if (found.Members.empty() || found.Margin >= kSwitchedOffMargin) return;
     std::array<std::string_view, 5> plain;
     for (std::size_t i = 0; i < window_.size(); ++i)
-        plain[i] = window_[i].Plain;
+        plain[i] = At(i).Plain;
     MemberValues scores{};
     ScoreFound(found, plain, scores);
     std::size_t best = 0;
@@ -171,10 +211,9 @@ ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) con
             if (pool.Accented == ending) return pool.Group;
         return -1;
     };
-    if (const auto found = table_.GroupByPlain.find(std::string(plain));
-        found != table_.GroupByPlain.end()) {
-        const ContextGroup& g = table_.Groups[static_cast<std::size_t>(found->second)];
-        out.Group = found->second;
+    if (const int group = table_.GroupOf(plain); group >= 0) {
+        const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
+        out.Group = group;
         out.Members = g.Members;
         out.Margin = g.Margin;
         if (plain.size() >= kPoolMinLength)
@@ -203,13 +242,14 @@ ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) con
 }
 
 const std::uint32_t* ContextAccents::RowOrOther(int group, ContextFeature feature,
-                                                const std::string& value) const {
-    if (const std::uint32_t* row = table_.Row(group, feature, value)) return row;
+                                                const Neighbours& value) const {
+    if (!value.Second.empty()) return table_.Row(group, feature, value.First, value.Second);
+    if (const std::uint32_t* row = table_.Row(group, feature, value.First)) return row;
     const bool previous = feature == ContextFeature::PreviousWord;
     if (!previous && feature != ContextFeature::NextWord)
         return nullptr; // the second word refines the first's estimate, or leaves it
     const std::string_view ending =
-        std::string_view(value).substr(value.size() - std::min(value.size(), kSuffixLength));
+        value.First.substr(value.First.size() - std::min(value.First.size(), kSuffixLength));
     if (const std::uint32_t* row = table_.Row(
             group, previous ? ContextFeature::PreviousSuffix : ContextFeature::NextSuffix, ending))
         return row;
@@ -273,16 +313,14 @@ void ContextAccents::ScoreFound(const FoundGroup& found, const std::array<std::s
     // nearer word, which is smoothed towards the pooled ending or the totals.
     const std::string_view l2 = IsEdge(w[1]) ? w[1] : w[0];
     const std::string_view r2 = IsEdge(w[3]) ? w[3] : w[4];
-    const std::string values[4] = {std::string(w[1]), std::string(w[3]),
-                                   std::string(l2) + " " + std::string(w[1]),
-                                   std::string(w[3]) + " " + std::string(r2)};
+    const Neighbours values[4] = {{w[1], {}}, {w[3], {}}, {l2, w[1]}, {w[3], r2}};
     constexpr ContextFeature kChains[2][2] = {
         {ContextFeature::PreviousWord, ContextFeature::PreviousTwoWords},
         {ContextFeature::NextWord, ContextFeature::NextTwoWords}};
     for (const auto& chain : kChains) {
         MemberValues estimate = prior;
         for (const ContextFeature feature : chain) {
-            const std::string& value = values[static_cast<int>(feature)];
+            const Neighbours& value = values[static_cast<int>(feature)];
             if (poolGroup != nullptr && poolMember != 0)
                 if (const std::uint32_t* q = RowOrOther(pool, feature, value))
                     LeanTowardsPool(estimate, n, q, poolPrior, poolMember, poolWeight);

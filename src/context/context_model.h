@@ -91,19 +91,30 @@ class ContextAccents {
     void ScoreFound(const FoundGroup& found, const std::array<std::string_view, 5>& window,
                     MemberValues& scores) const;
     FoundGroup FindGroup(std::string_view plain) const;
+    // A neighbour, or two: the words a row names, in text order.
+    struct Neighbours {
+        std::string_view First;
+        std::string_view Second; // empty for one neighbour
+    };
     // The counts of a neighbour's row; for a nearer neighbour without one,
     // those of its ending, else those beside all such neighbours
     // (ContextGroup::OtherPrevious).
     const std::uint32_t* RowOrOther(int group, ContextFeature feature,
-                                    const std::string& value) const;
-    // FindGroup, remembered per spelling (words repeat: most cost one probe).
+                                    const Neighbours& value) const;
+    // FindGroup, remembered (words repeat): a group of the table by its
+    // index, a verb form judged by its pooled ending by its spelling.
     const FoundGroup& Lookup(const std::string& plain) const;
 
     const ContextTable& table_;
     const Engine& engine_;
     std::vector<PoolEnding> pools_;
-    mutable std::unordered_map<std::string, FoundGroup> found_;
-    std::array<Token, 5> window_; // the last five tokens, the one to decide in the middle
+    mutable std::vector<FoundGroup> tableGroups_; // by group index; Members empty until met
+    mutable std::unordered_map<std::string, FoundGroup> verbForms_;
+    // The last five tokens, oldest first from oldest_ on; the one to decide
+    // is in the middle.
+    const Token& At(std::size_t i) const { return window_[(oldest_ + i) % window_.size()]; }
+    std::array<Token, 5> window_;
+    std::size_t oldest_ = 0;
     std::size_t words_ = 0;
     std::vector<AccentChoice> choices_;
 };

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <fstream>
 #include <memory>
+#include <unordered_set>
 
 namespace vorlen {
 
@@ -81,6 +82,10 @@ bool Latin1FromUtf8(std::string_view utf8, std::string& out) {
 }
 
 // Slots for `rows` keys at most half full.
+std::uint64_t GroupHash(std::string_view plain) {
+    return Fnv1a(0xcbf29ce484222325ULL, plain);
+}
+
 std::size_t SlotCount(std::size_t rows) {
     std::size_t slots = 16;
     while (slots < 2 * rows)
@@ -106,6 +111,15 @@ class TableParser {
             pos = end + 1;
         }
         if (line_ == 0) return {nullptr, name_ + ": empty context table"};
+        table->GroupSlots.assign(SlotCount(table->Groups.size()), {});
+        const std::size_t groupMask = table->GroupSlots.size() - 1;
+        for (std::size_t g = 0; g < table->Groups.size(); ++g) {
+            const std::uint64_t hash = GroupHash(table->Groups[g].Members[0]);
+            std::size_t slot = hash & groupMask;
+            while (table->GroupSlots[slot].Group >= 0)
+                slot = (slot + 1) & groupMask;
+            table->GroupSlots[slot] = {hash, static_cast<int>(g)};
+        }
         table->RowKeys.assign(SlotCount(keys_.size()), 0);
         table->RowStarts.assign(table->RowKeys.size(), 0);
         const std::size_t mask = table->RowKeys.size() - 1;
@@ -162,9 +176,7 @@ class TableParser {
         }
         group.OtherPrevious = group.Totals;
         group.OtherNext = group.Totals;
-        if (!table_->GroupByPlain.emplace(group.Members[0], static_cast<int>(table_->Groups.size()))
-                 .second)
-            return Fail("a group listed twice");
+        if (!heads_.insert(group.Members[0]).second) return Fail("a group listed twice");
         table_->Groups.push_back(std::move(group));
         return true;
     }
@@ -220,26 +232,62 @@ class TableParser {
     std::vector<std::string_view> fields_;                      // of the current line
     std::string value_;                                         // the current row's neighbour
     std::vector<std::pair<std::uint64_t, std::uint32_t>> keys_; // row key, first count
+    std::unordered_set<std::string> heads_;                     // of the groups read
 };
 
 } // namespace
 
-std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value) {
+namespace {
+
+std::uint64_t GroupAndFeatureHash(int group, ContextFeature feature) {
     const char head[] = {static_cast<char>(group & 0xFF), static_cast<char>((group >> 8) & 0xFF),
                          static_cast<char>((group >> 16) & 0xFF), static_cast<char>(feature)};
-    const std::uint64_t key =
-        Fnv1a(Fnv1a(0xcbf29ce484222325ULL, std::string_view(head, sizeof head)), value);
+    return Fnv1a(0xcbf29ce484222325ULL, std::string_view(head, sizeof head));
+}
+
+std::uint64_t NonZero(std::uint64_t key) {
     return key == 0 ? 1 : key; // 0 marks a free slot
 }
 
-const std::uint32_t* ContextTable::Row(int group, ContextFeature feature,
-                                       std::string_view value) const {
+} // namespace
+
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value) {
+    return NonZero(Fnv1a(GroupAndFeatureHash(group, feature), value));
+}
+
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view first,
+                            std::string_view second) {
+    return NonZero(Fnv1a(Fnv1a(Fnv1a(GroupAndFeatureHash(group, feature), first), " "), second));
+}
+
+int ContextTable::GroupOf(std::string_view plain) const {
+    if (GroupSlots.empty()) return -1;
+    const std::size_t mask = GroupSlots.size() - 1;
+    const std::uint64_t hash = GroupHash(plain);
+    for (std::size_t slot = hash & mask; GroupSlots[slot].Group >= 0; slot = (slot + 1) & mask) {
+        const GroupSlot& found = GroupSlots[slot];
+        if (found.Hash == hash && Groups[static_cast<std::size_t>(found.Group)].Members[0] == plain)
+            return found.Group;
+    }
+    return -1;
+}
+
+const std::uint32_t* ContextTable::RowOfKey(std::uint64_t key) const {
     if (RowKeys.empty()) return nullptr;
-    const std::uint64_t key = ContextRowKey(group, feature, value);
     const std::size_t mask = RowKeys.size() - 1;
     for (std::size_t slot = key & mask; RowKeys[slot] != 0; slot = (slot + 1) & mask)
         if (RowKeys[slot] == key) return Counts.data() + RowStarts[slot];
     return nullptr;
+}
+
+const std::uint32_t* ContextTable::Row(int group, ContextFeature feature,
+                                       std::string_view value) const {
+    return RowOfKey(ContextRowKey(group, feature, value));
+}
+
+const std::uint32_t* ContextTable::Row(int group, ContextFeature feature, std::string_view first,
+                                       std::string_view second) const {
+    return RowOfKey(ContextRowKey(group, feature, first, second));
 }
 
 ContextTableLoad ParseContextTable(std::string_view text, const std::string& name) {

@@ -19,7 +19,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vorlen {
@@ -68,8 +67,16 @@ struct ContextGroup {
 };
 
 struct ContextTable {
-    std::vector<ContextGroup> Groups;                  // the pools ("*ó", two members) among them
-    std::unordered_map<std::string, int> GroupByPlain; // plain spelling or "*ó" -> index
+    std::vector<ContextGroup> Groups; // the pools ("*ó", two members) among them
+    // Plain spelling or "*ó" -> index into Groups: open-addressed slots (group
+    // -1 free) holding the hash of the spelling, a power of two in size,
+    // built once at load; every word of a text is looked up here, and most
+    // are in no group: their hash alone tells.
+    struct GroupSlot {
+        std::uint64_t Hash = 0;
+        int Group = -1;
+    };
+    std::vector<GroupSlot> GroupSlots;
     // (group, feature, neighbour) -> the first of the group's counts in
     // Counts: an open-addressed table of row keys (0 marks a free slot), a
     // power of two in size and at most half full, built once at load.
@@ -78,12 +85,23 @@ struct ContextTable {
     std::vector<std::uint32_t> Counts;
     double DefaultMargin = 2.0;
 
-    // The counts of a row, or null when the neighbour was never counted.
+    // The counts of a row, or null when the neighbour was never counted; two
+    // neighbours are given as the two words the row names joined by a space.
     const std::uint32_t* Row(int group, ContextFeature feature, std::string_view value) const;
+    const std::uint32_t* Row(int group, ContextFeature feature, std::string_view first,
+                             std::string_view second) const;
+    // The index of the group headed by a plain spelling (or "*ó"), or -1.
+    int GroupOf(std::string_view plain) const;
+
+  private:
+    const std::uint32_t* RowOfKey(std::uint64_t key) const;
 };
 
-// The key of a row: a hash of the group, the feature and the neighbour.
+// The key of a row: a hash of the group, the feature and the neighbour; of
+// two neighbours, the same as of the words joined by a space.
 std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value);
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view first,
+                            std::string_view second);
 
 struct ContextTableLoad {
     std::shared_ptr<const ContextTable> Table; // null when the file could not be used

@@ -17,13 +17,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// esta/está seen 10 + 30 times; "la" before speaks for esta, "en" after for está.
+// esta/está seen 10 + 30 times; "la" before speaks for esta, "en" after for
+// está, and "en casa" after for it more than "en" alone.
 constexpr std::string_view kSmallTable = "vorlen-context 1\n"
                                          "margin 1\n"
                                          "@esta está 1 10 30\n"
                                          "L1 la 8 0\n"
                                          "R1 en 0 20\n"
-                                         "R1 casa 9 0\n";
+                                         "R1 casa 9 0\n"
+                                         "R2 en_casa 0 15\n";
 
 TEST(ContextTable, ADamagedTableIsRefusedWithTheLineAndNeverHalfRead) {
     const std::string cases[] = {
@@ -90,6 +92,8 @@ TEST(ContextTable, AnUnseenNeighbourFallsBackToTheNeighboursWithoutRows) {
     const double unseen = scores("zzz", "yyy");
     EXPECT_GT(unseen, std::log(30.5 / 10.5));
     EXPECT_GT(scores("zzz", "en"), unseen); // "en" after speaks for está
+    const GroupScores enCasa = model.Score({".", "zzz", "esta", "en", "casa"});
+    EXPECT_GT(enCasa.Scores.at(1) - enCasa.Scores.at(0), scores("zzz", "en"));
     EXPECT_LT(scores("la", "yyy"), unseen); // "la" before for esta
     EXPECT_LT(scores("la", "casa"), 0);
     EXPECT_TRUE(model.Score({".", ".", "casa", ".", "."}).Members.empty());
