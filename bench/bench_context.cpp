@@ -1,6 +1,6 @@
 // bench_context: what accents restored from context cost and what they do.
 //
-//   bench_context [with|without|pass]
+//   bench_context [with|without|pass|load]
 //
 // Times are processor time. Start-up: loading data/context-accents.txt, the
 // median of five. Running text: the fortunes-es texts converted whole on one
@@ -10,7 +10,8 @@
 // accent of a group removed: how many come back, and how many unaccented
 // words of those groups were given one (false alarms; its writers themselves
 // drop accents, so some of these are real corrections). `pass` runs only the
-// context pass, fifty times, for a profiler.
+// context pass, fifty times, and `load` only the loading of the table, for a
+// profiler.
 #include "bench_support.h"
 #include "context/context_load.h"
 #include "context/context_model.h"
@@ -120,6 +121,12 @@ int PassOnly(const std::string& text) {
     return 0;
 }
 
+int LoadOnly() {
+    for (int run = 0; run < 50; ++run)
+        if (!vorlen::LoadContextTable(TablePath()).Table) return 1;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -130,6 +137,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (argc > 1 && std::string(argv[1]) == "pass") return PassOnly(text);
+    if (argc > 1 && std::string(argv[1]) == "load") return LoadOnly();
     if (argc > 1) return ConvertOneWay(text, std::string(argv[1]) == "with");
 
     std::vector<double> loads;
