@@ -54,12 +54,18 @@ class _HtmlText(html.parser.HTMLParser):
     BLOCKS = {"p", "div", "li", "h1", "h2", "h3", "h4", "h5", "h6", "td", "th", "br",
               "tr", "dd", "dt", "title", "blockquote", "table", "ul", "ol", "section"}
     SKIPPED = {"script", "style", "pre", "code", "tt", "kbd", "samp", "var"}
+    # Inline code stands in a sentence as a name does: it leaves a number
+    # mark, not a gap that would join its neighbours or end the sentence
+    # early ("coinciden con <code>x</code>." is no "con.").
+    INLINE_CODE = {"code", "tt", "kbd", "samp", "var"}
 
     def __init__(self):
         super().__init__(convert_charrefs=True)
         self.passages, self.current, self.skip = [], [], 0
 
     def handle_starttag(self, tag, attrs):
+        if tag in self.INLINE_CODE and not self.skip:
+            self.current.append(" 0 ")
         if tag in self.SKIPPED:
             self.skip += 1
         if tag in self.BLOCKS:
@@ -113,6 +119,8 @@ def manpage_passages(path):
                     passages.append(" ".join(current))
                     current = []
                 current.append(parts[1].replace('"', " "))
+            elif macro in _TEXT_MACROS and macro not in ("SH", "SS"):
+                pass  # a font for the next line, which goes on the sentence
             else:
                 passages.append(" ".join(current))
                 current = []
