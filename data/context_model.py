@@ -147,6 +147,17 @@ def contexts(text, groups):
         yield toks[i], raw[i], feature_values(toks, i)
 
 
+def labelled_contexts(passages, groups):
+    """(plain, member written, context features) for each word of a group in
+    the passages whose spelling is a member (an optional accent counts as the
+    plain one)."""
+    for text in passages:
+        for p, written, values in contexts(text, groups):
+            label = label_of(written, groups[p])
+            if label is not None:
+                yield p, label, values
+
+
 def feature_values(toks, i):
     """The context of toks[i]; it never reaches across a sentence edge."""
     def at(j):
@@ -285,17 +296,13 @@ class Table:
         seen = collections.defaultdict(list) if seen is None else seen
         keys = keys or self
         for kind, passages in by_kind.items():
-            for text in passages:
-                for p, written, values in contexts(text, self.groups):
-                    label = label_of(written, self.groups[p])
-                    if label is None:
-                        continue
-                    members, score = self.scores(p, values)
-                    if score is None or (p not in keys.totals and pool_of(self.groups[p]) is None):
-                        continue
-                    best = max(range(len(score)), key=lambda k: score[k])
-                    seen[keys.key_of(p)].append((kind, label == members[0], members[best] == label,
-                                                 score[best] - score[0] if best else -1.0))
+            for p, label, values in labelled_contexts(passages, self.groups):
+                members, score = self.scores(p, values)
+                if score is None or (p not in keys.totals and pool_of(self.groups[p]) is None):
+                    continue
+                best = max(range(len(score)), key=lambda k: score[k])
+                seen[keys.key_of(p)].append((kind, label == members[0], members[best] == label,
+                                             score[best] - score[0] if best else -1.0))
         return seen
 
     def tune_margins(self, seen, grid=(1.0, 1.5, 2.0, 2.5, 3.0, 3.5, 4.0, 5.0, 6.0, 7.0, 10.0, OFF),
@@ -382,20 +389,16 @@ class Table:
         times or more whose counts move the estimate from the other such
         neighbours' by PRUNE_GAIN."""
         new_rows, new_pool = {}, {}
-        for text in passages:
-            for p, written, values in contexts(text, self.groups):
-                members = self.groups[p]
-                label = label_of(written, members)
-                if label is None:
-                    continue
-                k = members.index(label)
-                pool = pool_of(members)
-                for f, sf in SUFFIX_FEATURES.items():
-                    v = values[f]
-                    if (p, f, v) not in self.rows:
-                        new_rows.setdefault((p, sf, suffix(v)), [0] * len(members))[k] += 1
-                    if pool and label in (p, pool[1]) and (pool[0], f, v) not in self.pool_rows:
-                        new_pool.setdefault((pool[0], sf, suffix(v)), [0, 0])[0 if label == p else 1] += 1
+        for p, label, values in labelled_contexts(passages, self.groups):
+            members = self.groups[p]
+            k = members.index(label)
+            pool = pool_of(members)
+            for f, sf in SUFFIX_FEATURES.items():
+                v = values[f]
+                if (p, f, v) not in self.rows:
+                    new_rows.setdefault((p, sf, suffix(v)), [0] * len(members))[k] += 1
+                if pool and label in (p, pool[1]) and (pool[0], f, v) not in self.pool_rows:
+                    new_pool.setdefault((pool[0], sf, suffix(v)), [0, 0])[0 if label == p else 1] += 1
         self.fill_other()
 
         def smooth(row, back):
@@ -478,20 +481,15 @@ def build_table(groups, passages):
 def evaluate(table, passages, margin=None):
     """Per plain spelling: [accented seen, restored, plain seen, false alarms]."""
     stats = collections.defaultdict(lambda: [0, 0, 0, 0])
-    for text in passages:
-        for p, written, values in contexts(text, table.groups):
-            members = table.groups[p]
-            label = label_of(written, members)
-            if label is None:
-                continue
-            chosen = table.choose(p, values, margin)
-            s = stats[p]
-            if label != p:
-                s[0] += 1
-                s[1] += chosen == label
-            else:
-                s[2] += 1
-                s[3] += chosen != p
+    for p, label, values in labelled_contexts(passages, table.groups):
+        chosen = table.choose(p, values, margin)
+        s = stats[p]
+        if label != p:
+            s[0] += 1
+            s[1] += chosen == label
+        else:
+            s[2] += 1
+            s[3] += chosen != p
     return stats
 
 
