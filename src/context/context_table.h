@@ -54,9 +54,7 @@ inline constexpr std::size_t kMaxGroupMembers = 6;
 struct ContextGroup {
     std::vector<std::string> Members; // Windows-1252, the plain spelling first
     std::vector<std::uint32_t> Totals;
-    double Margin = 0;   // natural-log units an accented member must win by
-    int Pool = -1;       // the pooled verb ending of the group, or -1
-    int PoolMember = -1; // the member stressed on that ending
+    double Margin = 0; // natural-log units an accented member must win by
     // The counts beside neighbours without a row of their own, for the
     // previous and the next word: the totals less every row kept. A word
     // rarely seen beside the group (a noun before "este") is judged by what
