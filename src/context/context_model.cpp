@@ -15,10 +15,6 @@ using namespace vorlen::literals;
 // Weight of the back-off estimate in a smoothed row, as if it had been seen
 // this many times.
 constexpr double kBackOffWeight = 2.0;
-// Verb endings are pooled for plain spellings this long or longer: shorter
-// ones (esta, sera, mas) are common enough to speak for themselves, and their
-// neighbours would swamp the rare verbs.
-constexpr std::size_t kPoolMinLength = 5;
 // A group seen this often heeds its pooled ending half as much.
 constexpr double kPoolShrink = 50.0;
 // Spellings whose group is remembered before the memory is emptied.
@@ -34,22 +30,6 @@ bool IsOptionalAccent(std::string_view word) {
     for (const std::string_view optional : kOptionalAccents)
         if (word == optional) return true;
     return false;
-}
-
-bool IsVowel(char c) {
-    return "aeiouáéíóú"_w.find(c) != std::string_view::npos;
-}
-
-bool IsAccentedVowel(char c) {
-    return "áéíóú"_w.find(c) != std::string_view::npos;
-}
-
-// The ending of a word stressed on a written last-syllable vowel, from that
-// vowel on (habló -> ó, hablarán -> án); empty otherwise.
-std::string_view FinalAccent(std::string_view word) {
-    for (std::size_t i = word.size(); i-- > 0;)
-        if (IsVowel(word[i])) return IsAccentedVowel(word[i]) ? word.substr(i) : std::string_view();
-    return {};
 }
 
 // The smoothed shares of some counts.
@@ -127,7 +107,7 @@ std::string PlainSpelling(std::string_view word) {
 }
 
 ContextAccents::ContextAccents(const ContextTable& table, const Engine& engine)
-    : table_(table), engine_(engine), tableGroups_(table.Groups.size()) {
+    : table_(table), engine_(engine) {
     for (Token& token : window_)
         token.Plain = kSentenceEdge;
     for (std::size_t g = 0; g < table_.Groups.size(); ++g) {
@@ -138,19 +118,19 @@ ContextAccents::ContextAccents(const ContextTable& table, const Engine& engine)
     }
 }
 
-const ContextAccents::FoundGroup& ContextAccents::Lookup(const std::string& plain) const {
-    static const FoundGroup none;
-    // A group of the table: found once per pass, kept by its index.
+ContextAccents::FoundGroup ContextAccents::Lookup(const std::string& plain) const {
     if (const int group = table_.GroupOf(plain); group >= 0) {
-        FoundGroup& kept = tableGroups_[static_cast<std::size_t>(group)];
-        if (kept.Members.empty()) kept = FindGroup(plain);
-        return kept;
+        const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
+        return {&g.Members, g.Margin, group, g.Pool, g.PoolMember};
     }
     // Only a word as long as a pooled verb form can be one the counts never met.
-    if (plain.size() < kPoolMinLength) return none;
-    if (const auto found = verbForms_.find(plain); found != verbForms_.end()) return found->second;
+    if (plain.size() < kPoolMinLength) return {};
+    if (const auto found = verbForms_.find(plain); found != verbForms_.end())
+        return found->second.Found;
     if (verbForms_.size() >= kRememberedSpellings) verbForms_.clear();
-    return verbForms_.emplace(plain, FindGroup(plain)).first->second;
+    VerbForm& form = verbForms_.emplace(plain, FindVerbForm(plain)).first->second;
+    if (!form.Members.empty()) form.Found.Members = &form.Members; // where the node stays
+    return form.Found;
 }
 
 void ContextAccents::AddWord(std::string_view written) {
@@ -190,52 +170,34 @@ void ContextAccents::Decide() {
     const Token& centre = At(2);
     if (!centre.Candidate) return;
     // Most words are in no group, and a group switched off never restores.
-    const FoundGroup& found = Lookup(centre.Plain);
-    if (found.Members.empty() || found.Margin >= kSwitchedOffMargin) return;
+    const FoundGroup found = Lookup(centre.Plain);
+    if (found.Members == nullptr || found.Margin >= kSwitchedOffMargin) return;
     std::array<std::string_view, 5> plain;
     for (std::size_t i = 0; i < window_.size(); ++i)
         plain[i] = At(i).Plain;
     MemberValues scores{};
     ScoreFound(found, plain, scores);
     std::size_t best = 0;
-    for (std::size_t k = 1; k < found.Members.size(); ++k)
+    for (std::size_t k = 1; k < found.Members->size(); ++k)
         if (scores[k] > scores[best]) best = k;
     if (best != 0 && scores[best] - scores[0] >= found.Margin)
-        choices_.push_back({centre.WordOrdinal, found.Members[best]});
+        choices_.push_back({centre.WordOrdinal, (*found.Members)[best]});
 }
 
-ContextAccents::FoundGroup ContextAccents::FindGroup(std::string_view plain) const {
-    FoundGroup out;
-    const auto poolOf = [&](std::string_view ending) {
-        for (const PoolEnding& pool : pools_)
-            if (pool.Accented == ending) return pool.Group;
-        return -1;
-    };
-    if (const int group = table_.GroupOf(plain); group >= 0) {
-        const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
-        out.Group = group;
-        out.Members = g.Members;
-        out.Margin = g.Margin;
-        if (plain.size() >= kPoolMinLength)
-            for (std::size_t k = 1; k < g.Members.size(); ++k)
-                if (const std::string_view ending = FinalAccent(g.Members[k]); !ending.empty()) {
-                    out.Pool = poolOf(ending);
-                    break;
-                }
-        return out;
-    }
-    // A group the counts never met: a verb form whose twin stressed on the
-    // last vowel is a word too (mecanografio, mecanografió) is judged by its
-    // pooled ending alone.
-    if (plain.size() < kPoolMinLength) return out;
+ContextAccents::VerbForm ContextAccents::FindVerbForm(const std::string& plain) const {
+    // A verb form the counts never met whose twin stressed on the last vowel
+    // is a word too (mecanografio, mecanografió) is judged by its pooled
+    // ending alone.
+    VerbForm out;
     for (const PoolEnding& ending : pools_) {
         if (!plain.ends_with(ending.Plain)) continue;
         const std::string accented =
-            std::string(plain.substr(0, plain.size() - ending.Plain.size())) + ending.Accented;
+            plain.substr(0, plain.size() - ending.Plain.size()) + ending.Accented;
         if (IsOptionalAccent(accented) || VocabLookup(engine_, "|" + accented + "|") == 0) continue;
-        out.Members = {std::string(plain), accented};
-        out.Margin = table_.Groups[static_cast<std::size_t>(ending.Group)].Margin;
-        out.Pool = ending.Group;
+        out.Members = {plain, accented};
+        out.Found.Margin = table_.Groups[static_cast<std::size_t>(ending.Group)].Margin;
+        out.Found.Pool = ending.Group;
+        out.Found.PoolMember = 1;
         return out;
     }
     return out;
@@ -259,14 +221,14 @@ const std::uint32_t* ContextAccents::RowOrOther(int group, ContextFeature featur
 
 GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) const {
     GroupScores out;
-    const FoundGroup& found = Lookup(std::string(w[2]));
-    if (found.Members.empty()) return out;
-    out.Members = found.Members;
+    const FoundGroup found = Lookup(std::string(w[2]));
+    if (found.Members == nullptr) return out;
+    out.Members = *found.Members;
     out.Margin = found.Margin;
     MemberValues scores{};
     ScoreFound(found, w, scores);
     out.Scores.assign(scores.begin(),
-                      scores.begin() + static_cast<std::ptrdiff_t>(found.Members.size()));
+                      scores.begin() + static_cast<std::ptrdiff_t>(found.Members->size()));
     return out;
 }
 
@@ -274,18 +236,11 @@ void ContextAccents::ScoreFound(const FoundGroup& found, const std::array<std::s
                                 MemberValues& scores) const {
     const int group = found.Group;
     const int pool = found.Pool;
-    const std::size_t n = found.Members.size();
+    const std::size_t n = found.Members->size();
 
     const ContextGroup* poolGroup =
         pool >= 0 ? &table_.Groups[static_cast<std::size_t>(pool)] : nullptr;
-    std::size_t poolMember = 0; // the member the pool's accented side speaks for
-    if (poolGroup != nullptr)
-        for (std::size_t k = 1; k < n; ++k)
-            if (FinalAccent(found.Members[k]) ==
-                std::string_view(poolGroup->Members[0]).substr(1)) {
-                poolMember = k;
-                break;
-            }
+    const std::size_t poolMember = poolGroup != nullptr ? found.PoolMember : 0;
 
     std::array<std::uint32_t, kMaxGroupMembers> totals{};
     double seenTotal = 0;

@@ -78,19 +78,27 @@ class ContextAccents {
         std::string Plain;
     };
     // The group of a plain spelling: one of the table's, or one derived for a
-    // verb form through a pooled ending; Members empty for none.
+    // verb form through a pooled ending; Members null for none.
     struct FoundGroup {
-        std::vector<std::string> Members;
+        const std::vector<std::string>* Members = nullptr;
         double Margin = 0;
         int Group = -1; // in the table, or -1 for a derived one
         int Pool = -1;
+        std::size_t PoolMember = 0; // the member the pool's accented side speaks for
+    };
+    // A verb form the counts never met, judged by its pooled ending.
+    struct VerbForm {
+        std::vector<std::string> Members; // empty when the spelling is none
+        FoundGroup Found;                 // pointing into Members
     };
     void Push(Token token);
     void Decide();
     // The members' scores of a group found for the word at the window's centre.
     void ScoreFound(const FoundGroup& found, const std::array<std::string_view, 5>& window,
                     MemberValues& scores) const;
-    FoundGroup FindGroup(std::string_view plain) const;
+    // The pair of a verb form and its twin stressed on a pooled ending, or
+    // none.
+    VerbForm FindVerbForm(const std::string& plain) const;
     // A neighbour, or two: the words a row names, in text order.
     struct Neighbours {
         std::string_view First;
@@ -101,15 +109,14 @@ class ContextAccents {
     // (ContextGroup::OtherPrevious).
     const std::uint32_t* RowOrOther(int group, ContextFeature feature,
                                     const Neighbours& value) const;
-    // FindGroup, remembered (words repeat): a group of the table by its
-    // index, a verb form judged by its pooled ending by its spelling.
-    const FoundGroup& Lookup(const std::string& plain) const;
+    // The group of a plain spelling: the table's, else a verb form's
+    // (remembered by spelling: words repeat).
+    FoundGroup Lookup(const std::string& plain) const;
 
     const ContextTable& table_;
     const Engine& engine_;
     std::vector<PoolEnding> pools_;
-    mutable std::vector<FoundGroup> tableGroups_; // by group index; Members empty until met
-    mutable std::unordered_map<std::string, FoundGroup> verbForms_;
+    mutable std::unordered_map<std::string, VerbForm> verbForms_;
     // The last five tokens, oldest first from oldest_ on; the one to decide
     // is in the middle.
     const Token& At(std::size_t i) const { return window_[(oldest_ + i) % window_.size()]; }

@@ -82,6 +82,14 @@ bool Latin1FromUtf8(std::string_view utf8, std::string& out) {
 }
 
 // Slots for `rows` keys at most half full.
+bool IsVowel(char c) {
+    return "aeiouáéíóú"_w.find(c) != std::string_view::npos;
+}
+
+bool IsAccentedVowel(char c) {
+    return "áéíóú"_w.find(c) != std::string_view::npos;
+}
+
 std::uint64_t GroupHash(std::string_view plain) {
     return Fnv1a(0xcbf29ce484222325ULL, plain);
 }
@@ -119,6 +127,18 @@ class TableParser {
             while (table->GroupSlots[slot].Group >= 0)
                 slot = (slot + 1) & groupMask;
             table->GroupSlots[slot] = {hash, static_cast<int>(g)};
+        }
+        // A group of a long plain spelling with a member stressed on its last
+        // vowel leans on that ending's pool, when the table has one.
+        for (ContextGroup& group : table->Groups) {
+            if (group.Members[0].size() < kPoolMinLength) continue;
+            for (std::size_t k = 1; k < group.Members.size(); ++k)
+                if (const std::string_view ending = FinalAccent(group.Members[k]);
+                    !ending.empty()) {
+                    group.Pool = table->GroupOf("*" + std::string(ending));
+                    group.PoolMember = k;
+                    break;
+                }
         }
         table->RowKeys.assign(SlotCount(keys_.size()), 0);
         table->RowStarts.assign(table->RowKeys.size(), 0);
@@ -258,6 +278,12 @@ std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view 
 std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view first,
                             std::string_view second) {
     return NonZero(Fnv1a(Fnv1a(Fnv1a(GroupAndFeatureHash(group, feature), first), " "), second));
+}
+
+std::string_view FinalAccent(std::string_view word) {
+    for (std::size_t i = word.size(); i-- > 0;)
+        if (IsVowel(word[i])) return IsAccentedVowel(word[i]) ? word.substr(i) : std::string_view();
+    return {};
 }
 
 int ContextTable::GroupOf(std::string_view plain) const {

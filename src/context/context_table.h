@@ -51,10 +51,23 @@ inline constexpr double kSwitchedOffMargin = 99;
 // larger group is no table.
 inline constexpr std::size_t kMaxGroupMembers = 6;
 
+// Verb endings are pooled for plain spellings this long or longer: shorter
+// ones (esta, sera, mas) are common enough to speak for themselves, and their
+// neighbours would swamp the rare verbs.
+inline constexpr std::size_t kPoolMinLength = 5;
+
+// The ending of a word stressed on a written last-syllable vowel, from that
+// vowel on (habló -> ó, hablarán -> án); empty otherwise.
+std::string_view FinalAccent(std::string_view word);
+
 struct ContextGroup {
     std::vector<std::string> Members; // Windows-1252, the plain spelling first
     std::vector<std::uint32_t> Totals;
     double Margin = 0; // natural-log units an accented member must win by
+    // The pooled verb ending (a group "*ó") this group leans on, or -1, and
+    // its member stressed on that ending: see kPoolMinLength.
+    int Pool = -1;
+    std::size_t PoolMember = 0;
     // The counts beside neighbours without a row of their own, for the
     // previous and the next word: the totals less every row kept. A word
     // rarely seen beside the group (a noun before "este") is judged by what
