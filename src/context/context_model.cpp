@@ -110,11 +110,10 @@ ContextAccents::ContextAccents(const ContextTable& table, const Engine& engine)
     : table_(table), engine_(engine) {
     for (Token& token : window_)
         token.Plain = kSentenceEdge;
-    for (std::size_t g = 0; g < table_.Groups.size(); ++g) {
-        const std::string& head = table_.Groups[g].Members[0];
-        if (head[0] != '*') continue;
-        const std::string ending = head.substr(1);
-        pools_.push_back({static_cast<int>(g), ending, PlainSpelling(ending)});
+    for (const int pool : table_.Pools) {
+        const std::string ending =
+            table_.Groups[static_cast<std::size_t>(pool)].Members[0].substr(1);
+        pools_.push_back({pool, ending, PlainSpelling(ending)});
     }
 }
 

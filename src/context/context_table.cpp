@@ -127,6 +127,7 @@ class TableParser {
             while (table->GroupSlots[slot].Group >= 0)
                 slot = (slot + 1) & groupMask;
             table->GroupSlots[slot] = {hash, static_cast<int>(g)};
+            if (table->Groups[g].Members[0][0] == '*') table->Pools.push_back(static_cast<int>(g));
         }
         // A group of a long plain spelling with a member stressed on its last
         // vowel leans on that ending's pool, when the table has one.

@@ -88,6 +88,7 @@ struct ContextTable {
         int Group = -1;
     };
     std::vector<GroupSlot> GroupSlots;
+    std::vector<int> Pools; // the pooled verb endings ("*ó") among Groups
     // (group, feature, neighbour) -> the first of the group's counts in
     // Counts: an open-addressed table of row keys (0 marks a free slot), a
     // power of two in size and at most half full, built once at load.
