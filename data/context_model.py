@@ -37,8 +37,8 @@ MIN_SUFFIX_COUNT = 5
 # Each side is a chain: the second word refines the estimate of the first.
 CHAINS = (("L1", "L2"), ("R1", "R2"))
 ALPHA = 2.0           # weight of the back-off estimate in a smoothed row
-POOL_MIN_LENGTH = 5
-POOL_SHRINK = 50.0    # a group seen this often heeds its pooled ending half as much   # verb endings are pooled for spellings this long or longer
+POOL_MIN_LENGTH = 5   # verb endings are pooled for spellings this long or longer
+POOL_SHRINK = 50.0    # a group seen this often heeds its pooled ending half as much
 DEFAULT_MARGIN = 3.0  # log units a restored accent must win by
 MARGINS = (2.0, 3.0, 4.0)  # the margins the report measures
 TARGET_FALSE_ALARMS = 0.0009  # of the unaccented words of the groups, on each kind of tuning text

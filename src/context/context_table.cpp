@@ -2,10 +2,10 @@
 
 #include "vocabulary/cp1252.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <memory>
-#include <unordered_set>
 
 namespace vorlen {
 
@@ -101,6 +101,12 @@ std::size_t SlotCount(std::size_t rows) {
     return slots;
 }
 
+// The part of a row key its slot keeps: the high bits, never 0 (a free slot).
+std::uint32_t RowCheck(std::uint64_t key) {
+    const auto check = static_cast<std::uint32_t>(key >> 32);
+    return check == 0 ? 1 : check;
+}
+
 class TableParser {
   public:
     explicit TableParser(std::string name) : name_(std::move(name)) {}
@@ -108,9 +114,11 @@ class TableParser {
     ContextTableLoad Parse(std::string_view text) {
         auto table = std::make_shared<ContextTable>();
         table_ = table.get();
-        // About one row in 17 bytes, each with two or three counts.
-        keys_.reserve(text.size() / 16);
-        table_->Counts.reserve(text.size() / 6);
+        // Every line is at most one row: the slots are made once, and each
+        // row goes to its slot as it is read.
+        const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+        table_->RowSlots.resize(SlotCount(lines));
+        table_->Counts.reserve(3 * lines);
         std::size_t pos = 0;
         while (pos < text.size()) {
             const std::size_t end = std::min(text.find('\n', pos), text.size());
@@ -122,10 +130,18 @@ class TableParser {
         table->GroupSlots.assign(SlotCount(table->Groups.size()), {});
         const std::size_t groupMask = table->GroupSlots.size() - 1;
         for (std::size_t g = 0; g < table->Groups.size(); ++g) {
-            const std::uint64_t hash = GroupHash(table->Groups[g].Members[0]);
+            const std::string& head = table->Groups[g].Members[0];
+            const std::uint64_t hash = GroupHash(head);
             std::size_t slot = hash & groupMask;
-            while (table->GroupSlots[slot].Group >= 0)
-                slot = (slot + 1) & groupMask;
+            for (; table->GroupSlots[slot].Group >= 0; slot = (slot + 1) & groupMask) {
+                const ContextTable::GroupSlot& taken = table->GroupSlots[slot];
+                if (taken.Hash == hash &&
+                    table->Groups[static_cast<std::size_t>(taken.Group)].Members[0] == head) {
+                    line_ = groupLines_[g];
+                    Fail("a group listed twice");
+                    return {nullptr, error_};
+                }
+            }
             table->GroupSlots[slot] = {hash, static_cast<int>(g)};
             if (table->Groups[g].Members[0][0] == '*') table->Pools.push_back(static_cast<int>(g));
         }
@@ -140,18 +156,6 @@ class TableParser {
                     group.PoolMember = k;
                     break;
                 }
-        }
-        table->RowKeys.assign(SlotCount(keys_.size()), 0);
-        table->RowStarts.assign(table->RowKeys.size(), 0);
-        const std::size_t mask = table->RowKeys.size() - 1;
-        for (const auto& [key, start] : keys_) {
-            std::size_t slot = key & mask;
-            while (table->RowKeys[slot] != 0) {
-                if (table->RowKeys[slot] == key) return {nullptr, name_ + ": a row listed twice"};
-                slot = (slot + 1) & mask;
-            }
-            table->RowKeys[slot] = key;
-            table->RowStarts[slot] = start;
         }
         return {std::move(table), {}};
     }
@@ -197,8 +201,8 @@ class TableParser {
         }
         group.OtherPrevious = group.Totals;
         group.OtherNext = group.Totals;
-        if (!heads_.insert(group.Members[0]).second) return Fail("a group listed twice");
         table_->Groups.push_back(std::move(group));
+        groupLines_.push_back(line_);
         return true;
     }
 
@@ -241,8 +245,18 @@ class TableParser {
             }
             table_->Counts.push_back(count);
         }
-        keys_.emplace_back(ContextRowKey(groupIndex, static_cast<ContextFeature>(feature), value_),
-                           first);
+        return Place(ContextRowKey(groupIndex, static_cast<ContextFeature>(feature), value_),
+                     first);
+    }
+
+    bool Place(std::uint64_t key, std::uint32_t start) {
+        std::vector<ContextTable::RowSlot>& slots = table_->RowSlots;
+        const std::size_t mask = slots.size() - 1;
+        const std::uint32_t check = RowCheck(key);
+        std::size_t slot = key & mask;
+        for (; slots[slot].Check != 0; slot = (slot + 1) & mask)
+            if (slots[slot].Check == check) return Fail("a row listed twice");
+        slots[slot] = {check, start};
         return true;
     }
 
@@ -250,10 +264,9 @@ class TableParser {
     std::string error_;
     ContextTable* table_ = nullptr;
     int line_ = 0;
-    std::vector<std::string_view> fields_;                      // of the current line
-    std::string value_;                                         // the current row's neighbour
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> keys_; // row key, first count
-    std::unordered_set<std::string> heads_;                     // of the groups read
+    std::vector<std::string_view> fields_; // of the current line
+    std::string value_;                    // the current row's neighbour
+    std::vector<int> groupLines_;          // the line of each group read, for errors
 };
 
 } // namespace
@@ -266,19 +279,15 @@ std::uint64_t GroupAndFeatureHash(int group, ContextFeature feature) {
     return Fnv1a(0xcbf29ce484222325ULL, std::string_view(head, sizeof head));
 }
 
-std::uint64_t NonZero(std::uint64_t key) {
-    return key == 0 ? 1 : key; // 0 marks a free slot
-}
-
 } // namespace
 
 std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value) {
-    return NonZero(Fnv1a(GroupAndFeatureHash(group, feature), value));
+    return Fnv1a(GroupAndFeatureHash(group, feature), value);
 }
 
 std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view first,
                             std::string_view second) {
-    return NonZero(Fnv1a(Fnv1a(Fnv1a(GroupAndFeatureHash(group, feature), first), " "), second));
+    return Fnv1a(Fnv1a(Fnv1a(GroupAndFeatureHash(group, feature), first), " "), second);
 }
 
 std::string_view FinalAccent(std::string_view word) {
@@ -300,10 +309,11 @@ int ContextTable::GroupOf(std::string_view plain) const {
 }
 
 const std::uint32_t* ContextTable::RowOfKey(std::uint64_t key) const {
-    if (RowKeys.empty()) return nullptr;
-    const std::size_t mask = RowKeys.size() - 1;
-    for (std::size_t slot = key & mask; RowKeys[slot] != 0; slot = (slot + 1) & mask)
-        if (RowKeys[slot] == key) return Counts.data() + RowStarts[slot];
+    if (RowSlots.empty()) return nullptr;
+    const std::size_t mask = RowSlots.size() - 1;
+    const std::uint32_t check = RowCheck(key);
+    for (std::size_t slot = key & mask; RowSlots[slot].Check != 0; slot = (slot + 1) & mask)
+        if (RowSlots[slot].Check == check) return Counts.data() + RowSlots[slot].Start;
     return nullptr;
 }
 

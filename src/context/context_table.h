@@ -90,10 +90,15 @@ struct ContextTable {
     std::vector<GroupSlot> GroupSlots;
     std::vector<int> Pools; // the pooled verb endings ("*ó") among Groups
     // (group, feature, neighbour) -> the first of the group's counts in
-    // Counts: an open-addressed table of row keys (0 marks a free slot), a
-    // power of two in size and at most half full, built once at load.
-    std::vector<std::uint64_t> RowKeys;
-    std::vector<std::uint32_t> RowStarts;
+    // Counts: open-addressed slots, a power of two in size and at most half
+    // full, filled as the rows are read. A row key's low bits choose its
+    // first slot and its high 32 bits are kept to tell it from the others
+    // (0 marks a free slot): one probe reads both the check and the start.
+    struct RowSlot {
+        std::uint32_t Check = 0;
+        std::uint32_t Start = 0;
+    };
+    std::vector<RowSlot> RowSlots;
     std::vector<std::uint32_t> Counts;
     double DefaultMargin = 2.0;
 

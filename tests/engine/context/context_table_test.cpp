@@ -29,17 +29,18 @@ constexpr std::string_view kSmallTable = "vorlen-context 1\n"
 
 TEST(ContextTable, ADamagedTableIsRefusedWithTheLineAndNeverHalfRead) {
     const std::string cases[] = {
-        "",                                                       // empty
-        "a table of something else\n",                            // no header
-        "vorlen-context 1\n@esta está 1 10\n",                    // a total missing
-        "vorlen-context 1\n@esta está 1 10 30\nL1 la 8\n",        // a count missing
-        "vorlen-context 1\nL1 la 8 0\n",                          // a row before any group
-        "vorlen-context 1\n@esta está 1 10 30\nXX la 8 0\n",      // unknown feature
-        "vorlen-context 1\n@esta está 1 10 x\n",                  // not a number
-        "vorlen-context 1\n@esta está 1 10 99999999999\n",        // out of range
-        "vorlen-context 1\n@esta está 1 1 1\n@esta está 1 1 1\n", // a group twice
-        "vorlen-context 1\nmargin -3\n",                          // a negative margin
-        std::string(kSmallTable) + "L1 \xff\xfe 1 1\n",           // not UTF-8
+        "",                                                             // empty
+        "a table of something else\n",                                  // no header
+        "vorlen-context 1\n@esta está 1 10\n",                          // a total missing
+        "vorlen-context 1\n@esta está 1 10 30\nL1 la 8\n",              // a count missing
+        "vorlen-context 1\nL1 la 8 0\n",                                // a row before any group
+        "vorlen-context 1\n@esta está 1 10 30\nXX la 8 0\n",            // unknown feature
+        "vorlen-context 1\n@esta está 1 10 x\n",                        // not a number
+        "vorlen-context 1\n@esta está 1 10 99999999999\n",              // out of range
+        "vorlen-context 1\n@esta está 1 1 1\n@esta está 1 1 1\n",       // a group twice
+        "vorlen-context 1\n@esta está 1 10 30\nL1 la 8 0\nL1 la 1 1\n", // a row twice
+        "vorlen-context 1\nmargin -3\n",                                // a negative margin
+        std::string(kSmallTable) + "L1 \xff\xfe 1 1\n",                 // not UTF-8
     };
     for (const std::string& text : cases) {
         const ContextTableLoad load = ParseContextTable(text, "t.txt");
@@ -47,6 +48,10 @@ TEST(ContextTable, ADamagedTableIsRefusedWithTheLineAndNeverHalfRead) {
         EXPECT_TRUE(load.Error.starts_with("t.txt")) << load.Error;
     }
     EXPECT_TRUE(ParseContextTable(kSmallTable, "t.txt").Table);
+    // The error of a group listed twice names the second one's line.
+    EXPECT_EQ(ParseContextTable("vorlen-context 1\n@esta está 1 1 1\n\n@esta está 1 1 1\n", "t.txt")
+                  .Error,
+              "t.txt, line 4: a group listed twice");
 }
 
 TEST(ContextTable, AMissingOrDamagedTableLeavesPlainConversionAndAWarning) {
