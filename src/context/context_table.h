@@ -94,6 +94,8 @@ struct ContextTable {
     // full, filled as the rows are read. A row key's low bits choose its
     // first slot and its high 32 bits are kept to tell it from the others
     // (0 marks a free slot): one probe reads both the check and the start.
+    // An uncounted neighbour is taken for a row only when its key meets the
+    // row's 32 bits within the row's run of slots (about one lookup in 10^9).
     struct RowSlot {
         std::uint32_t Check = 0;
         std::uint32_t Start = 0;
