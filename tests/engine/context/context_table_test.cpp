@@ -49,9 +49,10 @@ TEST(ContextTable, ADamagedTableIsRefusedWithTheLineAndNeverHalfRead) {
     }
     EXPECT_TRUE(ParseContextTable(kSmallTable, "t.txt").Table);
     // The error of a group listed twice names the second one's line.
-    EXPECT_EQ(ParseContextTable("vorlen-context 1\n@esta está 1 1 1\n\n@esta está 1 1 1\n", "t.txt")
+    EXPECT_EQ(ParseContextTable(
+                  "vorlen-context 1\n@esta está 1 1 1\n@esta está 1 1 1\n@mas más 1 1 1\n", "t.txt")
                   .Error,
-              "t.txt, line 4: a group listed twice");
+              "t.txt, line 3: a group listed twice");
 }
 
 TEST(ContextTable, AMissingOrDamagedTableLeavesPlainConversionAndAWarning) {
