@@ -107,6 +107,20 @@ std::uint32_t RowCheck(std::uint64_t key) {
     return check == 0 ? 1 : check;
 }
 
+// The lines that could be rows: not a group's, and as long as the shortest
+// row ("L1 a 0", of a group of one member). Blank lines or stray bytes in a damaged file make no
+// slots (a file of newlines would otherwise ask for a slot per byte).
+std::size_t RowLines(std::string_view text) {
+    constexpr std::size_t kShortestRow = 6;
+    std::size_t rows = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t end = std::min(text.find('\n', pos), text.size());
+        if (end - pos >= kShortestRow && text[pos] != '@') ++rows;
+        pos = end + 1;
+    }
+    return rows;
+}
+
 class TableParser {
   public:
     explicit TableParser(std::string name) : name_(std::move(name)) {}
@@ -114,11 +128,11 @@ class TableParser {
     ContextTableLoad Parse(std::string_view text) {
         auto table = std::make_shared<ContextTable>();
         table_ = table.get();
-        // Every line is at most one row: the slots are made once, and each
-        // row goes to its slot as it is read.
-        const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-        table_->RowSlots.resize(SlotCount(lines));
-        table_->Counts.reserve(3 * lines);
+        // The slots are made once, for every line that could be a row, and
+        // each row goes to its slot as it is read.
+        const std::size_t rows = RowLines(text);
+        table_->RowSlots.resize(SlotCount(rows));
+        table_->Counts.reserve(3 * rows);
         std::size_t pos = 0;
         while (pos < text.size()) {
             const std::size_t end = std::min(text.find('\n', pos), text.size());
@@ -252,6 +266,9 @@ class TableParser {
     bool Place(std::uint64_t key, std::uint32_t start) {
         std::vector<ContextTable::RowSlot>& slots = table_->RowSlots;
         const std::size_t mask = slots.size() - 1;
+        // RowLines counted every line that can be a row: the slots stay at
+        // most half full, and a probe always ends at a free one.
+        if (2 * ++placed_ > slots.size()) return Fail("more rows than the lines counted");
         const std::uint32_t check = RowCheck(key);
         std::size_t slot = key & mask;
         for (; slots[slot].Check != 0; slot = (slot + 1) & mask)
@@ -267,6 +284,7 @@ class TableParser {
     std::vector<std::string_view> fields_; // of the current line
     std::string value_;                    // the current row's neighbour
     std::vector<int> groupLines_;          // the line of each group read, for errors
+    std::size_t placed_ = 0;               // rows in their slots
 };
 
 } // namespace

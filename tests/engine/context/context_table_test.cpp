@@ -55,6 +55,22 @@ TEST(ContextTable, ADamagedTableIsRefusedWithTheLineAndNeverHalfRead) {
               "t.txt, line 3: a group listed twice");
 }
 
+TEST(ContextTable, EveryRowFindsASlotHoweverShortItsLine) {
+    // Rows as short as a table allows ("L1 a 0" under a group of one
+    // member), many of them, among blank lines: each is read and found.
+    std::string text = "vorlen-context 1\n\n\n@mi 1 40\n";
+    for (char c = 'a'; c <= 'z'; ++c)
+        text += std::string("L1 ") + c + " 1\n\n";
+    const ContextTableLoad load = ParseContextTable(text, "t.txt");
+    ASSERT_TRUE(load.Table) << load.Error;
+    for (const std::string_view neighbour : {"a", "m", "z"}) {
+        const std::uint32_t* row = load.Table->Row(0, ContextFeature::PreviousWord, neighbour);
+        ASSERT_NE(row, nullptr) << neighbour;
+        EXPECT_EQ(row[0], 1u);
+    }
+    EXPECT_EQ(load.Table->Row(0, ContextFeature::PreviousWord, "n~"), nullptr);
+}
+
 TEST(ContextTable, AMissingOrDamagedTableLeavesPlainConversionAndAWarning) {
     const fs::path dir = fs::temp_directory_path() / ("vorlen-ctx-" + std::to_string(::getpid()));
     fs::create_directories(dir);
