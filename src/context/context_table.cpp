@@ -205,7 +205,10 @@ class TableParser {
         }
         if (group.Members.size() > kMaxGroupMembers) return Fail("a group of too many members");
         if (!ParseMargin(fields[words], group.Margin)) return Fail("bad margin");
+        // A pooled ending ("*ó") has no members of its own, and two totals:
+        // the plain forms' and those stressed on the ending.
         const bool pool = group.Members[0][0] == '*';
+        if (pool && group.Members.size() != 1) return Fail("a pooled ending with members");
         const std::size_t expected = pool ? 2 : group.Members.size();
         if (fields.size() - words - 1 != expected) return Fail("totals do not match the members");
         for (std::size_t i = words + 1; i < fields.size(); ++i) {

@@ -40,7 +40,8 @@ TEST(ContextTable, ADamagedTableIsRefusedWithTheLineAndNeverHalfRead) {
         "vorlen-context 1\n@esta está 1 1 1\n@esta está 1 1 1\n",       // a group twice
         "vorlen-context 1\n@esta está 1 10 30\nL1 la 8 0\nL1 la 1 1\n", // a row twice
         "vorlen-context 1\nmargin -3\n",                                // a negative margin
-        std::string(kSmallTable) + "L1 \xff\xfe 1 1\n",                 // not UTF-8
+        "vorlen-context 1\n@*ó habló 1 10 30\n",        // a pooled ending with a member
+        std::string(kSmallTable) + "L1 \xff\xfe 1 1\n", // not UTF-8
     };
     for (const std::string& text : cases) {
         const ContextTableLoad load = ParseContextTable(text, "t.txt");
