@@ -108,8 +108,9 @@ std::uint32_t RowCheck(std::uint64_t key) {
 }
 
 // The lines that could be rows: not a group's, and as long as the shortest
-// row ("L1 a 0", of a group of one member). Blank lines or stray bytes in a damaged file make no
-// slots (a file of newlines would otherwise ask for a slot per byte).
+// row ("L1 a 0", of a group of one member). Blank lines or stray bytes in a
+// damaged file make no slots (a file of newlines would otherwise ask for a
+// slot per byte).
 std::size_t RowLines(std::string_view text) {
     constexpr std::size_t kShortestRow = 6;
     std::size_t rows = 0;
