@@ -81,7 +81,6 @@ bool Latin1FromUtf8(std::string_view utf8, std::string& out) {
     return true;
 }
 
-// Slots for `rows` keys at most half full.
 bool IsVowel(char c) {
     return "aeiouáéíóú"_w.find(c) != std::string_view::npos;
 }
@@ -94,6 +93,7 @@ std::uint64_t GroupHash(std::string_view plain) {
     return Fnv1a(0xcbf29ce484222325ULL, plain);
 }
 
+// Slots for `rows` keys at most half full.
 std::size_t SlotCount(std::size_t rows) {
     std::size_t slots = 16;
     while (slots < 2 * rows)

@@ -78,7 +78,9 @@ struct ContextGroup {
 };
 
 struct ContextTable {
-    std::vector<ContextGroup> Groups; // the pools ("*ó", two members) among them
+    // The pools among them: "*ó" alone, with two totals (the plain forms and
+    // those stressed on the ending).
+    std::vector<ContextGroup> Groups;
     // Plain spelling or "*ó" -> index into Groups: open-addressed slots (group
     // -1 free) holding the hash of the spelling, a power of two in size,
     // built once at load; every word of a text is looked up here, and most
@@ -104,8 +106,8 @@ struct ContextTable {
     std::vector<std::uint32_t> Counts;
     double DefaultMargin = 2.0;
 
-    // The counts of a row, or null when the neighbour was never counted; two
-    // neighbours are given as the two words the row names joined by a space.
+    // The counts of a row, or null when the neighbour was never counted; a
+    // row of two neighbours is found from its two words, never joined.
     const std::uint32_t* Row(int group, ContextFeature feature, std::string_view value) const;
     const std::uint32_t* Row(int group, ContextFeature feature, std::string_view first,
                              std::string_view second) const;
