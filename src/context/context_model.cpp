@@ -91,12 +91,6 @@ static_assert(kPlainBytes.Plain[static_cast<unsigned char>("Ú"_w[0])] == 'u');
 static_assert(kPlainBytes.Plain[static_cast<unsigned char>("Ñ"_w[0])] ==
               "ñ"_w[0]); // not an accent: another letter
 
-bool WrittenWithAccent(std::string_view word) {
-    for (const char c : word)
-        if (kPlainBytes.Accented[static_cast<unsigned char>(c)]) return true;
-    return false;
-}
-
 } // namespace
 
 std::string PlainSpelling(std::string_view word) {
@@ -133,34 +127,43 @@ ContextAccents::FoundGroup ContextAccents::Lookup(const std::string& plain) cons
 }
 
 void ContextAccents::AddWord(std::string_view written) {
-    Token token;
-    token.Plain = PlainSpelling(written);
+    // The newest token takes the oldest's place in the ring, and its string:
+    // no word is copied twice and, once the strings have grown, none is allocated.
+    Token& token = window_[oldest_];
+    token.Plain.resize(written.size());
+    bool accented = false;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(written[i]);
+        token.Plain[i] = kPlainBytes.Plain[byte];
+        accented |= kPlainBytes.Accented[byte];
+    }
     token.WordOrdinal = words_++;
     // A word written with an accent is the writer's choice.
-    token.Candidate = !WrittenWithAccent(written);
-    Push(std::move(token));
+    token.Candidate = !accented;
+    Advance();
 }
 
 void ContextAccents::AddMark(std::string_view mark) {
     if (At(4).Plain == mark) return; // "..." or "?!" is one edge
-    Token token;
-    token.Plain = mark;
-    Push(std::move(token));
+    Token& token = window_[oldest_];
+    token.Plain.assign(mark);
+    token.Candidate = false;
+    Advance();
 }
 
 void ContextAccents::Finish() {
     AddMark(kSentenceEdge);
     // Beyond the end everything is an edge: two more bring the last word to the middle.
     for (int i = 0; i < 2; ++i) {
-        Token edge;
-        edge.Plain = kSentenceEdge;
-        Push(std::move(edge));
+        Token& token = window_[oldest_];
+        token.Plain.assign(kSentenceEdge);
+        token.Candidate = false;
+        Advance();
     }
 }
 
-void ContextAccents::Push(Token token) {
-    // The oldest token makes room for the newest: a ring, nothing moves.
-    window_[oldest_] = std::move(token);
+void ContextAccents::Advance() {
+    // The slot just written becomes the newest: a ring, nothing moves.
     oldest_ = (oldest_ + 1) % window_.size();
     Decide();
 }
@@ -203,19 +206,13 @@ ContextAccents::VerbForm ContextAccents::FindVerbForm(const std::string& plain) 
 }
 
 const std::uint32_t* ContextAccents::RowOrOther(int group, ContextFeature feature,
-                                                const Neighbours& value) const {
-    if (!value.Second.empty()) return table_.Row(group, feature, value.First, value.Second);
-    if (const std::uint32_t* row = table_.Row(group, feature, value.First)) return row;
-    const bool previous = feature == ContextFeature::PreviousWord;
-    if (!previous && feature != ContextFeature::NextWord)
-        return nullptr; // the second word refines the first's estimate, or leaves it
-    const std::string_view ending =
-        value.First.substr(value.First.size() - std::min(value.First.size(), kSuffixLength));
-    if (const std::uint32_t* row = table_.Row(
-            group, previous ? ContextFeature::PreviousSuffix : ContextFeature::NextSuffix, ending))
-        return row;
+                                                const RowKeys& keys) const {
+    if (const std::uint32_t* row = table_.RowOfKey(keys.Neighbour)) return row;
+    // The second word refines the first's estimate, or leaves it.
+    if (!keys.HasEnding) return nullptr;
+    if (const std::uint32_t* row = table_.RowOfKey(keys.Ending)) return row;
     const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
-    return previous ? g.OtherPrevious.data() : g.OtherNext.data();
+    return feature == ContextFeature::PreviousWord ? g.OtherPrevious.data() : g.OtherNext.data();
 }
 
 GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) const {
@@ -259,26 +256,52 @@ void ContextAccents::ScoreFound(const FoundGroup& found, const std::array<std::s
         poolGroup != nullptr ? Shares(poolGroup->Totals.data(), 2) : MemberValues{};
     // The pooled ending speaks the louder the less the group has been seen.
     const double poolWeight = kPoolShrink / (kPoolShrink + seenTotal);
-    for (std::size_t k = 0; k < n; ++k)
-        scores[k] = std::log(prior[k]);
+    // log P(m) + the sum over the chains of log(estimate / P(m)), taken as
+    // the log of the product: one logarithm per member.
+    MemberValues product = prior;
 
     // The context never reaches across a sentence edge. Each side is a
     // chain: the next word's counts are smoothed towards the estimate from the
     // nearer word, which is smoothed towards the pooled ending or the totals.
     const std::string_view l2 = IsEdge(w[1]) ? w[1] : w[0];
     const std::string_view r2 = IsEdge(w[3]) ? w[3] : w[4];
-    const Neighbours values[4] = {{w[1], {}}, {w[3], {}}, {l2, w[1]}, {w[3], r2}};
+    // Each neighbour is hashed once for all the rows it keys: the group's
+    // and its pooled ending's, and its ending's (for a neighbour without a
+    // row of its own).
+    const auto ending = [](std::string_view word) {
+        return word.substr(word.size() - std::min(word.size(), kSuffixLength));
+    };
+    const std::uint64_t previous = HashWord(w[1]);
+    const std::uint64_t next = HashWord(w[3]);
+    const std::uint64_t previousEnding = HashWord(ending(w[1]));
+    const std::uint64_t nextEnding = HashWord(ending(w[3]));
+    const std::uint64_t beforePrevious = HashWord(l2);
+    const std::uint64_t afterNext = HashWord(r2);
+    const auto keysOf = [&](int g) {
+        return std::array<RowKeys, 4>{{
+            {ContextRowKey(g, ContextFeature::PreviousWord, previous),
+             ContextRowKey(g, ContextFeature::PreviousSuffix, previousEnding), true},
+            {ContextRowKey(g, ContextFeature::NextWord, next),
+             ContextRowKey(g, ContextFeature::NextSuffix, nextEnding), true},
+            {ContextRowKey(g, ContextFeature::PreviousTwoWords, beforePrevious, previous)},
+            {ContextRowKey(g, ContextFeature::NextTwoWords, next, afterNext)},
+        }};
+    };
+    const bool leansOnPool = poolGroup != nullptr && poolMember != 0;
+    const std::array<RowKeys, 4> poolKeys = leansOnPool ? keysOf(pool) : std::array<RowKeys, 4>{};
+    const std::array<RowKeys, 4> groupKeys = group >= 0 ? keysOf(group) : std::array<RowKeys, 4>{};
     constexpr ContextFeature kChains[2][2] = {
         {ContextFeature::PreviousWord, ContextFeature::PreviousTwoWords},
         {ContextFeature::NextWord, ContextFeature::NextTwoWords}};
     for (const auto& chain : kChains) {
         MemberValues estimate = prior;
         for (const ContextFeature feature : chain) {
-            const Neighbours& value = values[static_cast<int>(feature)];
-            if (poolGroup != nullptr && poolMember != 0)
-                if (const std::uint32_t* q = RowOrOther(pool, feature, value))
+            const auto f = static_cast<std::size_t>(feature);
+            if (leansOnPool)
+                if (const std::uint32_t* q = RowOrOther(pool, feature, poolKeys[f]))
                     LeanTowardsPool(estimate, n, q, poolPrior, poolMember, poolWeight);
-            const std::uint32_t* row = group >= 0 ? RowOrOther(group, feature, value) : nullptr;
+            const std::uint32_t* row =
+                group >= 0 ? RowOrOther(group, feature, groupKeys[f]) : nullptr;
             if (row == nullptr) continue;
             double seen = 0;
             for (std::size_t k = 0; k < n; ++k)
@@ -287,8 +310,10 @@ void ContextAccents::ScoreFound(const FoundGroup& found, const std::array<std::s
                 estimate[k] = (row[k] + kBackOffWeight * estimate[k]) / (seen + kBackOffWeight);
         }
         for (std::size_t k = 0; k < n; ++k)
-            scores[k] += std::log(estimate[k]) - std::log(prior[k]);
+            product[k] *= estimate[k] / prior[k];
     }
+    for (std::size_t k = 0; k < n; ++k)
+        scores[k] = std::log(product[k]);
 }
 
 } // namespace vorlen

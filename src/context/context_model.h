@@ -91,7 +91,9 @@ class ContextAccents {
         std::vector<std::string> Members; // empty when the spelling is none
         FoundGroup Found;                 // pointing into Members
     };
-    void Push(Token token);
+    // The token written in the oldest slot becomes the newest; decides the one
+    // now at the centre.
+    void Advance();
     void Decide();
     // The members' scores of a group found for the word at the window's centre.
     void ScoreFound(const FoundGroup& found, const std::array<std::string_view, 5>& window,
@@ -99,16 +101,17 @@ class ContextAccents {
     // The pair of a verb form and its twin stressed on a pooled ending, or
     // none.
     VerbForm FindVerbForm(const std::string& plain) const;
-    // A neighbour, or two: the words a row names, in text order.
-    struct Neighbours {
-        std::string_view First;
-        std::string_view Second; // empty for one neighbour
+    // The keys of a group's rows for one feature: the neighbour's (or the
+    // two neighbours'), and for a nearer neighbour the key of its ending.
+    struct RowKeys {
+        std::uint64_t Neighbour = 0;
+        std::uint64_t Ending = 0;
+        bool HasEnding = false; // the second word has none
     };
     // The counts of a neighbour's row; for a nearer neighbour without one,
     // those of its ending, else those beside all such neighbours
     // (ContextGroup::OtherPrevious).
-    const std::uint32_t* RowOrOther(int group, ContextFeature feature,
-                                    const Neighbours& value) const;
+    const std::uint32_t* RowOrOther(int group, ContextFeature feature, const RowKeys& keys) const;
     // The group of a plain spelling: the table's, else a verb form's
     // (remembered by spelling: words repeat).
     FoundGroup Lookup(const std::string& plain) const;
@@ -116,7 +119,10 @@ class ContextAccents {
     const ContextTable& table_;
     const Engine& engine_;
     std::vector<PoolEnding> pools_;
-    mutable std::unordered_map<std::string, VerbForm> verbForms_;
+    struct WordHasher {
+        std::size_t operator()(const std::string& word) const { return HashWord(word); }
+    };
+    mutable std::unordered_map<std::string, VerbForm, WordHasher> verbForms_;
     // The last five tokens, oldest first from oldest_ on; the one to decide
     // is in the middle.
     const Token& At(std::size_t i) const { return window_[(oldest_ + i) % window_.size()]; }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -18,14 +19,6 @@ constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
 // Feature names as the file writes them, in ContextFeature order.
 constexpr std::string_view kFeatureNames[kContextFeatureCount] = {"L1", "R1",  "L2",
                                                                   "R2", "L1S", "R1S"};
-
-std::uint64_t Fnv1a(std::uint64_t hash, std::string_view bytes) {
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
-}
 
 bool ParseNumber(std::string_view text, std::uint32_t& value) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -89,10 +82,6 @@ bool IsAccentedVowel(char c) {
     return "áéíóú"_w.find(c) != std::string_view::npos;
 }
 
-std::uint64_t GroupHash(std::string_view plain) {
-    return Fnv1a(0xcbf29ce484222325ULL, plain);
-}
-
 // Slots for `rows` keys at most half full.
 std::size_t SlotCount(std::size_t rows) {
     std::size_t slots = 16;
@@ -146,7 +135,7 @@ class TableParser {
         const std::size_t groupMask = table->GroupSlots.size() - 1;
         for (std::size_t g = 0; g < table->Groups.size(); ++g) {
             const std::string& head = table->Groups[g].Members[0];
-            const std::uint64_t hash = GroupHash(head);
+            const std::uint64_t hash = HashWord(head);
             std::size_t slot = hash & groupMask;
             for (; table->GroupSlots[slot].Group >= 0; slot = (slot + 1) & groupMask) {
                 const ContextTable::GroupSlot& taken = table->GroupSlots[slot];
@@ -263,8 +252,20 @@ class TableParser {
             }
             table_->Counts.push_back(count);
         }
-        return Place(ContextRowKey(groupIndex, static_cast<ContextFeature>(feature), value_),
-                     first);
+        return Place(RowKeyOf(groupIndex, static_cast<ContextFeature>(feature)), first);
+    }
+
+    // The key of the current row; two neighbours are keyed word by word, as
+    // the pass finds them.
+    std::uint64_t RowKeyOf(int group, ContextFeature feature) const {
+        const std::string_view value = value_;
+        const std::size_t space = value.find(' ');
+        if ((feature != ContextFeature::PreviousTwoWords &&
+             feature != ContextFeature::NextTwoWords) ||
+            space == std::string_view::npos)
+            return ContextRowKey(group, feature, HashWord(value));
+        return ContextRowKey(group, feature, HashWord(value.substr(0, space)),
+                             HashWord(value.substr(space + 1)));
     }
 
     bool Place(std::uint64_t key, std::uint32_t start) {
@@ -295,21 +296,55 @@ class TableParser {
 
 namespace {
 
-std::uint64_t GroupAndFeatureHash(int group, ContextFeature feature) {
-    const char head[] = {static_cast<char>(group & 0xFF), static_cast<char>((group >> 8) & 0xFF),
-                         static_cast<char>((group >> 16) & 0xFF), static_cast<char>(feature)};
-    return Fnv1a(0xcbf29ce484222325ULL, std::string_view(head, sizeof head));
+// splitmix64's finaliser: every bit of the input moves about half the bits
+// of the output, so the low bits choose a slot and the high ones check it.
+constexpr std::uint64_t Mix(std::uint64_t x) {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+
+std::uint64_t GroupAndFeatureSeed(int group, ContextFeature feature) {
+    return Mix((static_cast<std::uint64_t>(static_cast<std::uint32_t>(group)) << 8) |
+               static_cast<std::uint64_t>(feature));
 }
 
 } // namespace
 
-std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value) {
-    return Fnv1a(GroupAndFeatureHash(group, feature), value);
+std::uint64_t HashWord(std::string_view word) {
+    const auto load = [](const char* p, auto bytes) {
+        decltype(bytes) value;
+        std::memcpy(&value, p, sizeof value);
+        return static_cast<std::uint64_t>(value);
+    };
+    const char* p = word.data();
+    std::size_t n = word.size();
+    // The length tells apart the words whose bytes the loads below overlap.
+    std::uint64_t hash = n * 0x9e3779b97f4a7c15ULL;
+    if (n >= 8) {
+        for (; n > 8; p += 8, n -= 8)
+            hash = Mix(hash ^ load(p, std::uint64_t{}));
+        hash ^= load(p + n - 8, std::uint64_t{}); // the last eight bytes
+    } else if (n >= 4) {
+        hash ^= load(p, std::uint32_t{}) << 32 | load(p + n - 4, std::uint32_t{});
+    } else if (n > 0) {
+        const auto byte = [&](std::size_t i) {
+            return static_cast<std::uint64_t>(static_cast<unsigned char>(p[i]));
+        };
+        hash ^= byte(0) << 16 | byte(n / 2) << 8 | byte(n - 1);
+    }
+    return Mix(hash);
 }
 
-std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view first,
-                            std::string_view second) {
-    return Fnv1a(Fnv1a(Fnv1a(GroupAndFeatureHash(group, feature), first), " "), second);
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::uint64_t neighbour) {
+    return Mix(GroupAndFeatureSeed(group, feature) ^ neighbour);
+}
+
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::uint64_t first,
+                            std::uint64_t second) {
+    return Mix(ContextRowKey(group, feature, first) ^ second);
 }
 
 std::string_view FinalAccent(std::string_view word) {
@@ -321,7 +356,7 @@ std::string_view FinalAccent(std::string_view word) {
 int ContextTable::GroupOf(std::string_view plain) const {
     if (GroupSlots.empty()) return -1;
     const std::size_t mask = GroupSlots.size() - 1;
-    const std::uint64_t hash = GroupHash(plain);
+    const std::uint64_t hash = HashWord(plain);
     for (std::size_t slot = hash & mask; GroupSlots[slot].Group >= 0; slot = (slot + 1) & mask) {
         const GroupSlot& found = GroupSlots[slot];
         if (found.Hash == hash && Groups[static_cast<std::size_t>(found.Group)].Members[0] == plain)
@@ -341,12 +376,12 @@ const std::uint32_t* ContextTable::RowOfKey(std::uint64_t key) const {
 
 const std::uint32_t* ContextTable::Row(int group, ContextFeature feature,
                                        std::string_view value) const {
-    return RowOfKey(ContextRowKey(group, feature, value));
+    return RowOfKey(ContextRowKey(group, feature, HashWord(value)));
 }
 
 const std::uint32_t* ContextTable::Row(int group, ContextFeature feature, std::string_view first,
                                        std::string_view second) const {
-    return RowOfKey(ContextRowKey(group, feature, first, second));
+    return RowOfKey(ContextRowKey(group, feature, HashWord(first), HashWord(second)));
 }
 
 ContextTableLoad ParseContextTable(std::string_view text, const std::string& name) {

@@ -114,15 +114,20 @@ struct ContextTable {
     // The index of the group headed by a plain spelling (or "*ó"), or -1.
     int GroupOf(std::string_view plain) const;
 
-  private:
+    // The counts of the row of a key (ContextRowKey), or null.
     const std::uint32_t* RowOfKey(std::uint64_t key) const;
 };
 
-// The key of a row: a hash of the group, the feature and the neighbour; of
-// two neighbours, the same as of the words joined by a space.
-std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view value);
-std::uint64_t ContextRowKey(int group, ContextFeature feature, std::string_view first,
-                            std::string_view second);
+// A hash of a word (or a mark), its bytes taken eight at a time: every word
+// of a text is hashed once to find its group, and a scored word's neighbours
+// once for all the rows they key.
+std::uint64_t HashWord(std::string_view word);
+
+// The key of a row: a hash of the group, the feature and the neighbour's
+// hash (HashWord); of two neighbours, of both hashes in text order.
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::uint64_t neighbour);
+std::uint64_t ContextRowKey(int group, ContextFeature feature, std::uint64_t first,
+                            std::uint64_t second);
 
 struct ContextTableLoad {
     std::shared_ptr<const ContextTable> Table; // null when the file could not be used

@@ -46,6 +46,15 @@ void ReadContextText(ContextAccents& model, const Engine& engine, std::string_vi
         word.clear();
     };
     for (std::size_t pos = 0; pos < input.size();) {
+        // A run of ASCII letters, most of a word, is taken whole.
+        const std::size_t run = pos;
+        while (pos < input.size() && letters.IsAsciiLetter(input[pos]))
+            ++pos;
+        if (pos > run) {
+            if (word.empty() && wordStarts != nullptr) wordStarts->push_back(run);
+            word.append(input.substr(run, pos - run));
+            continue;
+        }
         const Utf8Char c = DecodeUtf8At(input, pos);
         const int letter = letters.LetterByte(c);
         if (letter >= 0) {

@@ -4,7 +4,7 @@
 
 namespace vorlen {
 
-Utf8Char DecodeUtf8At(std::string_view text, std::size_t pos) {
+Utf8Char DecodeUtf8SequenceAt(std::string_view text, std::size_t pos) {
     const auto b0 = static_cast<unsigned char>(text[pos]);
     if (b0 < 0x80) return {b0, 1, true};
     std::size_t length = 0;
@@ -43,11 +43,8 @@ LetterTable::LetterTable(std::string_view letterSet) {
         isLetter_[static_cast<unsigned char>(c)] = true;
 }
 
-int LetterTable::LetterByte(const Utf8Char& c) const {
-    if (!c.Valid) return -1;
-    const int byte =
-        c.CodePoint < 0x80 ? static_cast<int>(c.CodePoint) : CodePointToCp1252(c.CodePoint);
-    return byte >= 0 && isLetter_[static_cast<std::size_t>(byte)] ? byte : -1;
+int LetterTable::NonAsciiByte(char32_t codePoint) {
+    return CodePointToCp1252(codePoint);
 }
 
 } // namespace vorlen

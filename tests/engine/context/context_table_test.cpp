@@ -72,6 +72,44 @@ TEST(ContextTable, EveryRowFindsASlotHoweverShortItsLine) {
     EXPECT_EQ(load.Table->Row(0, ContextFeature::PreviousWord, "n~"), nullptr);
 }
 
+TEST(ContextTable, ARowIsFoundByTheWordsItNamesAndByNoOthers) {
+    // Words of every length the hash reads differently (up to three bytes,
+    // up to seven, eight, beyond), each a previous word and, before "casa",
+    // the first of two previous words. A word differing from one of them in
+    // any single byte, the same words split elsewhere or in the other order,
+    // another feature or another group find nothing.
+    const std::vector<std::string> words = {"a",        "de",           "las",
+                                            "casa",     "libros",       "cantaba",
+                                            "frontera", "enfermedades", "electroencefalografista"};
+    std::string text = "vorlen-context 1\n@mi 1 40\n";
+    for (const std::string& word : words)
+        text += "L1 " + word + " 1\nL2 " + word + "_casa 2\n";
+    text += "@tu 1 40\n";
+    const ContextTableLoad load = ParseContextTable(text, "t.txt");
+    ASSERT_TRUE(load.Table) << load.Error;
+    const ContextTable& table = *load.Table;
+    for (const std::string& word : words) {
+        const std::uint32_t* row = table.Row(0, ContextFeature::PreviousWord, word);
+        ASSERT_NE(row, nullptr) << word;
+        EXPECT_EQ(row[0], 1u);
+        row = table.Row(0, ContextFeature::PreviousTwoWords, word, "casa");
+        ASSERT_NE(row, nullptr) << word;
+        EXPECT_EQ(row[0], 2u);
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            std::string other = word;
+            other[i] = other[i] == 'q' ? 'x' : 'q';
+            EXPECT_EQ(table.Row(0, ContextFeature::PreviousWord, other), nullptr) << other;
+        }
+        EXPECT_EQ(table.Row(0, ContextFeature::PreviousTwoWords, word + "c", "asa"), nullptr);
+        EXPECT_EQ(table.Row(0, ContextFeature::PreviousTwoWords, word + " casa"), nullptr);
+        if (word != "casa") {
+            EXPECT_EQ(table.Row(0, ContextFeature::PreviousTwoWords, "casa", word), nullptr);
+        }
+        EXPECT_EQ(table.Row(0, ContextFeature::NextWord, word), nullptr);
+        EXPECT_EQ(table.Row(1, ContextFeature::PreviousWord, word), nullptr);
+    }
+}
+
 TEST(ContextTable, AMissingOrDamagedTableLeavesPlainConversionAndAWarning) {
     const fs::path dir = fs::temp_directory_path() / ("vorlen-ctx-" + std::to_string(::getpid()));
     fs::create_directories(dir);
