@@ -208,11 +208,12 @@ ContextAccents::VerbForm ContextAccents::FindVerbForm(const std::string& plain) 
 const std::uint32_t* ContextAccents::RowOrOther(int group, ContextFeature feature,
                                                 const RowKeys& keys) const {
     if (const std::uint32_t* row = table_.RowOfKey(keys.Neighbour)) return row;
-    // The second word refines the first's estimate, or leaves it.
-    if (!keys.HasEnding) return nullptr;
+    const bool previous = feature == ContextFeature::PreviousWord;
+    if (!previous && feature != ContextFeature::NextWord)
+        return nullptr; // the second word refines the first's estimate, or leaves it
     if (const std::uint32_t* row = table_.RowOfKey(keys.Ending)) return row;
     const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
-    return feature == ContextFeature::PreviousWord ? g.OtherPrevious.data() : g.OtherNext.data();
+    return previous ? g.OtherPrevious.data() : g.OtherNext.data();
 }
 
 GroupScores ContextAccents::Score(const std::array<std::string_view, 5>& w) const {
@@ -280,9 +281,9 @@ void ContextAccents::ScoreFound(const FoundGroup& found, const std::array<std::s
     const auto keysOf = [&](int g) {
         return std::array<RowKeys, 4>{{
             {ContextRowKey(g, ContextFeature::PreviousWord, previous),
-             ContextRowKey(g, ContextFeature::PreviousSuffix, previousEnding), true},
+             ContextRowKey(g, ContextFeature::PreviousSuffix, previousEnding)},
             {ContextRowKey(g, ContextFeature::NextWord, next),
-             ContextRowKey(g, ContextFeature::NextSuffix, nextEnding), true},
+             ContextRowKey(g, ContextFeature::NextSuffix, nextEnding)},
             {ContextRowKey(g, ContextFeature::PreviousTwoWords, beforePrevious, previous)},
             {ContextRowKey(g, ContextFeature::NextTwoWords, next, afterNext)},
         }};

@@ -106,7 +106,6 @@ class ContextAccents {
     struct RowKeys {
         std::uint64_t Neighbour = 0;
         std::uint64_t Ending = 0;
-        bool HasEnding = false; // the second word has none
     };
     // The counts of a neighbour's row; for a nearer neighbour without one,
     // those of its ending, else those beside all such neighbours
