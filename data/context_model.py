@@ -29,10 +29,14 @@ _MARKS = {".": EDGE, "?": EDGE, "!": EDGE, "…": EDGE, ",": PHRASE, ";": PHRASE
           "¿": QUESTION, "¡": EXCLAMATION}
 
 FEATURES = ("L1", "R1", "L2", "R2")
-# The back-off of a nearer neighbour without a row: its last letters, a rough
-# class of word (-ro, -do, -ar: nouns, participles, infinitives).
+# The back-off of a nearer neighbour without a row: its last three letters
+# where they were counted often enough (-ndo gerunds, -aba past tenses), else
+# its last two, a rough class of word (-ro, -do, -ar: nouns, participles,
+# infinitives), else every such neighbour.
 SUFFIX_FEATURES = {"L1": "L1S", "R1": "R1S"}
 SUFFIX_LENGTH = 2
+LONG_SUFFIX_FEATURES = {"L1": "L1S3", "R1": "R1S3"}
+LONG_SUFFIX_LENGTH = 3
 MIN_SUFFIX_COUNT = 5
 # Each side is a chain: the second word refines the estimate of the first.
 CHAINS = (("L1", "L2"), ("R1", "R2"))
@@ -75,9 +79,9 @@ def tokens(text):
     return out
 
 
-def suffix(token):
+def suffix(token, length=SUFFIX_LENGTH):
     """The class of a neighbour for the back-off: its last letters."""
-    return token[-SUFFIX_LENGTH:]
+    return token[-length:]
 
 
 def plain_words(text):
@@ -211,10 +215,12 @@ class Table:
 
     def _row(self, rows, key, f, v):
         """The counts beside neighbour v; for a nearer neighbour without a
-        row, those beside the words of its ending, else beside all such words."""
+        row, those beside the words of its longer ending, else of its shorter
+        one, else beside all such words."""
         row = rows.get((key, f, v))
         if row is None and f in SUFFIX_FEATURES:
-            row = rows.get((key, SUFFIX_FEATURES[f], suffix(v))) or self.other.get((key, f))
+            row = (rows.get((key, LONG_SUFFIX_FEATURES[f], suffix(v, LONG_SUFFIX_LENGTH)))
+                   or rows.get((key, SUFFIX_FEATURES[f], suffix(v))) or self.other.get((key, f)))
         return row
 
     def scores(self, p, values):
@@ -385,34 +391,46 @@ class Table:
 
     def count_suffixes(self, passages):
         """Counts, for the nearer neighbours left without a row by prune(), the
-        members beside each ending; keeps the endings seen MIN_SUFFIX_COUNT
-        times or more whose counts move the estimate from the other such
-        neighbours' by PRUNE_GAIN."""
+        members beside each ending: the longer endings first, then the shorter
+        ones of the neighbours no longer ending took; keeps the endings seen
+        MIN_SUFFIX_COUNT times or more whose counts move the estimate from the
+        other such neighbours' by PRUNE_GAIN."""
+        cases = list(labelled_contexts(passages, self.groups))
+        self._count_endings(cases, LONG_SUFFIX_FEATURES, LONG_SUFFIX_LENGTH)
+        self._count_endings(cases, SUFFIX_FEATURES, SUFFIX_LENGTH)
+
+    def _count_endings(self, cases, features, length):
+        def taken(rows, key, f, v):
+            """Whether the neighbour has a row of its own or of its longer ending."""
+            return ((key, f, v) in rows or
+                    (key, LONG_SUFFIX_FEATURES[f], suffix(v, LONG_SUFFIX_LENGTH)) in rows)
+
         new_rows, new_pool = {}, {}
-        for p, label, values in labelled_contexts(passages, self.groups):
+        for p, label, values in cases:
             members = self.groups[p]
             k = members.index(label)
             pool = pool_of(members)
-            for f, sf in SUFFIX_FEATURES.items():
+            for f, sf in features.items():
                 v = values[f]
-                if (p, f, v) not in self.rows:
-                    new_rows.setdefault((p, sf, suffix(v)), [0] * len(members))[k] += 1
-                if pool and label in (p, pool[1]) and (pool[0], f, v) not in self.pool_rows:
-                    new_pool.setdefault((pool[0], sf, suffix(v)), [0, 0])[0 if label == p else 1] += 1
+                if not taken(self.rows, p, f, v):
+                    new_rows.setdefault((p, sf, suffix(v, length)), [0] * len(members))[k] += 1
+                if pool and label in (p, pool[1]) and not taken(self.pool_rows, pool[0], f, v):
+                    new_pool.setdefault((pool[0], sf, suffix(v, length)),
+                                        [0, 0])[0 if label == p else 1] += 1
         self.fill_other()
 
         def smooth(row, back):
             n = sum(row)
             return [(r + ALPHA * b) / (n + ALPHA) for r, b in zip(row, back)]
 
+        nearer = {sf: f for f, sf in features.items()}
         for found, rows, totals in ((new_rows, self.rows, self.totals),
                                     (new_pool, self.pool_rows, self.pool_totals)):
             for (p, sf, v), row in found.items():
                 if sum(row) < MIN_SUFFIX_COUNT:
                     continue
-                f = "L1" if sf == "L1S" else "R1"
                 prior = self._prior(totals[p])
-                other = self.other.get((p, f))
+                other = self.other.get((p, nearer[sf]))
                 back = smooth(other, prior) if other else prior
                 est = smooth(row, prior)
                 if max(abs(math.log(e) - math.log(b)) for e, b in zip(est, back)) >= PRUNE_GAIN:
@@ -429,7 +447,7 @@ class Table:
         for totals, rows in ((self.totals, self.rows), (self.pool_totals, self.pool_rows)):
             left = {(p, f): list(t) for p, t in totals.items() for f in ("L1", "R1")}
             for (p, f, v), row in rows.items():
-                f = {"L1S": "L1", "R1S": "R1"}.get(f, f)
+                f = {"L1S": "L1", "R1S": "R1", "L1S3": "L1", "R1S3": "R1"}.get(f, f)
                 if (p, f) in left:
                     left[(p, f)] = [a - b for a, b in zip(left[(p, f)], row)]
             self.other.update({k: v for k, v in left.items() if sum(v) > 0})

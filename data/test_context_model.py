@@ -73,6 +73,26 @@ class ContextsTest(unittest.TestCase):
         ctx = dict(next(c for c in cm.contexts("Yo canto con ella.", groups))[2])
         self.assertEqual(table.choose("canto", ctx), "canto")
 
+    def test_an_unseen_neighbour_is_classed_by_its_longest_counted_ending(self):
+        # Gerunds (-ndo) before the demonstrative, other -do words before the
+        # verb, none seen often enough for a row of its own.
+        groups = {"esta": ["esta", "está"]}
+        gerunds = ["cantando", "bailando", "tocando", "silbando", "leyendo", "mirando"]
+        others = ["todo", "lado", "credo", "nido", "nudo", "pardo"]  # no three letters shared
+        verbs = ["compre", "vi", "abri", "cerre", "pinte", "vendi"]
+        text = " ".join([f"Sigue {g} esta canción." for g in gerunds] +
+                        [f"El {w} está listo." for w in others] +
+                        [f"Ayer {v} esta canción." for v in verbs])
+        table = cm.build_table(groups, [text])
+        table.default_margin = 1.0
+        self.assertEqual(table.rows[("esta", "L1S3", "ndo")], [6, 0])
+        # The two-letter ending counts only the words the longer one left.
+        self.assertEqual(table.rows[("esta", "L1S", "do")], [0, 6])
+        for sentence, chosen in (("Sigue saltando esta canción.", "esta"),
+                                 ("El tejado esta listo.", "está")):
+            ctx = dict(next(c for c in cm.contexts(sentence, groups))[2])
+            self.assertEqual(table.choose("esta", ctx), chosen, sentence)
+
 
 class TableFileTest(unittest.TestCase):
     def test_written_table_lists_every_row_under_its_group(self):

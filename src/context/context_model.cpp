@@ -211,6 +211,7 @@ const std::uint32_t* ContextAccents::RowOrOther(int group, ContextFeature featur
     const bool previous = feature == ContextFeature::PreviousWord;
     if (!previous && feature != ContextFeature::NextWord)
         return nullptr; // the second word refines the first's estimate, or leaves it
+    if (const std::uint32_t* row = table_.RowOfKey(keys.LongEnding)) return row;
     if (const std::uint32_t* row = table_.RowOfKey(keys.Ending)) return row;
     const ContextGroup& g = table_.Groups[static_cast<std::size_t>(group)];
     return previous ? g.OtherPrevious.data() : g.OtherNext.data();
@@ -267,22 +268,26 @@ void ContextAccents::ScoreFound(const FoundGroup& found, const std::array<std::s
     const std::string_view l2 = IsEdge(w[1]) ? w[1] : w[0];
     const std::string_view r2 = IsEdge(w[3]) ? w[3] : w[4];
     // Each neighbour is hashed once for all the rows it keys: the group's
-    // and its pooled ending's, and its ending's (for a neighbour without a
+    // and its pooled ending's, and its endings' (for a neighbour without a
     // row of its own).
-    const auto ending = [](std::string_view word) {
-        return word.substr(word.size() - std::min(word.size(), kSuffixLength));
+    const auto ending = [](std::string_view word, std::size_t length) {
+        return HashWord(word.substr(word.size() - std::min(word.size(), length)));
     };
     const std::uint64_t previous = HashWord(w[1]);
     const std::uint64_t next = HashWord(w[3]);
-    const std::uint64_t previousEnding = HashWord(ending(w[1]));
-    const std::uint64_t nextEnding = HashWord(ending(w[3]));
+    const std::uint64_t previousLongEnding = ending(w[1], kLongSuffixLength);
+    const std::uint64_t nextLongEnding = ending(w[3], kLongSuffixLength);
+    const std::uint64_t previousEnding = ending(w[1], kSuffixLength);
+    const std::uint64_t nextEnding = ending(w[3], kSuffixLength);
     const std::uint64_t beforePrevious = HashWord(l2);
     const std::uint64_t afterNext = HashWord(r2);
     const auto keysOf = [&](int g) {
         return std::array<RowKeys, 4>{{
             {ContextRowKey(g, ContextFeature::PreviousWord, previous),
+             ContextRowKey(g, ContextFeature::PreviousLongSuffix, previousLongEnding),
              ContextRowKey(g, ContextFeature::PreviousSuffix, previousEnding)},
             {ContextRowKey(g, ContextFeature::NextWord, next),
+             ContextRowKey(g, ContextFeature::NextLongSuffix, nextLongEnding),
              ContextRowKey(g, ContextFeature::NextSuffix, nextEnding)},
             {ContextRowKey(g, ContextFeature::PreviousTwoWords, beforePrevious, previous)},
             {ContextRowKey(g, ContextFeature::NextTwoWords, next, afterNext)},

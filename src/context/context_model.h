@@ -11,9 +11,9 @@
 // where P(m) are the group's smoothed totals and P(m | f) the counts of the
 // neighbour smoothed towards the back-off estimate: the pooled verb ending's
 // evidence when the group has one, else P(m). A previous or next word without
-// a row of its own takes the counts beside the words of its ending, else
-// beside all such words (a noun before "este" is judged by the rare
-// neighbours, not by "de este"). An accented
+// a row of its own takes the counts beside the words of its last three
+// letters, else of its last two, else beside all such words (a noun before
+// "este" is judged by the rare neighbours, not by "de este"). An accented
 // member replaces the written word only when its score beats the plain
 // member's by the group's margin.
 #pragma once
@@ -102,14 +102,15 @@ class ContextAccents {
     // none.
     VerbForm FindVerbForm(const std::string& plain) const;
     // The keys of a group's rows for one feature: the neighbour's (or the
-    // two neighbours'), and for a nearer neighbour the key of its ending.
+    // two neighbours'), and for a nearer neighbour the keys of its endings.
     struct RowKeys {
         std::uint64_t Neighbour = 0;
+        std::uint64_t LongEnding = 0;
         std::uint64_t Ending = 0;
     };
     // The counts of a neighbour's row; for a nearer neighbour without one,
-    // those of its ending, else those beside all such neighbours
-    // (ContextGroup::OtherPrevious).
+    // those of its longer ending, else of its shorter one, else those beside
+    // all such neighbours (ContextGroup::OtherPrevious).
     const std::uint32_t* RowOrOther(int group, ContextFeature feature, const RowKeys& keys) const;
     // The group of a plain spelling: the table's, else a verb form's
     // (remembered by spelling: words repeat).

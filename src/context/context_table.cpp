@@ -17,8 +17,8 @@ constexpr std::string_view kHeader = "vorlen-context 1";
 constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
 
 // Feature names as the file writes them, in ContextFeature order.
-constexpr std::string_view kFeatureNames[kContextFeatureCount] = {"L1", "R1",  "L2",
-                                                                  "R2", "L1S", "R1S"};
+constexpr std::string_view kFeatureNames[kContextFeatureCount] = {"L1",  "R1",  "L2",   "R2",
+                                                                  "L1S", "R1S", "L1S3", "R1S3"};
 
 bool ParseNumber(std::string_view text, std::uint32_t& value) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -232,10 +232,12 @@ class TableParser {
         switch (static_cast<ContextFeature>(feature)) {
         case ContextFeature::PreviousWord:
         case ContextFeature::PreviousSuffix:
+        case ContextFeature::PreviousLongSuffix:
             other = &group.OtherPrevious;
             break;
         case ContextFeature::NextWord:
         case ContextFeature::NextSuffix:
+        case ContextFeature::NextLongSuffix:
             other = &group.OtherNext;
             break;
         default:

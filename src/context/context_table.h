@@ -40,9 +40,14 @@ enum class ContextFeature : std::uint8_t {
     // last kSuffixLength letters, a rough class of word (-ro, -do, -ar).
     PreviousSuffix, // L1S
     NextSuffix,     // R1S
+    // Before those, its last kLongSuffixLength letters where they were
+    // counted often enough (-ndo gerunds, -aba past tenses).
+    PreviousLongSuffix, // L1S3
+    NextLongSuffix,     // R1S3
 };
-inline constexpr int kContextFeatureCount = 6;
+inline constexpr int kContextFeatureCount = 8;
 inline constexpr std::size_t kSuffixLength = 2;
+inline constexpr std::size_t kLongSuffixLength = 3;
 
 // The margin of a group switched off: no score wins by it (its members were
 // never told apart well enough on text the counts had not seen).

@@ -159,20 +159,29 @@ TEST(ContextTable, AnUnseenNeighbourFallsBackToTheNeighboursWithoutRows) {
     EXPECT_LT(scores("la", "casa"), 0);
     EXPECT_TRUE(model.Score({".", ".", "casa", ".", "."}).Members.empty());
     // An unseen previous word ending in -ro takes the counts of its ending
-    // (9 esta, 1 está); one with an ending never counted, the rest.
-    const ContextTableLoad endings =
-        ParseContextTable("vorlen-context 1\n@esta está 1 10 30\nL1S ro 9 1\n", "t");
-    ASSERT_TRUE(endings.Table);
+    // (9 esta, 1 está), one in -dro those of its longer ending first (0 esta,
+    // 6 está); one with an ending never counted, the rest; the next word
+    // alike.
+    const ContextTableLoad endings = ParseContextTable(
+        "vorlen-context 1\n@esta está 1 10 30\nL1S ro 9 1\nL1S3 dro 0 6\nR1S3 ndo 0 12\n", "t");
+    ASSERT_TRUE(endings.Table) << endings.Error;
     const ContextAccents byEnding(*endings.Table, engine);
-    const auto lead = [&](const char* l1) {
-        const GroupScores s = byEnding.Score({".", l1, "esta", "yyy", "."});
+    const auto lead = [&](const char* l1, const char* r1) {
+        const GroupScores s = byEnding.Score({".", l1, "esta", r1, "."});
         return s.Scores.at(1) - s.Scores.at(0);
     };
-    EXPECT_LT(lead("libro"), 0);
-    EXPECT_GT(lead("casa"), std::log(30.5 / 10.5));
-    // Rows that count more than the totals are no table.
-    EXPECT_FALSE(
-        ParseContextTable("vorlen-context 1\n@esta está 1 10 30\nL1 la 11 0\n", "t").Table);
+    EXPECT_LT(lead("libro", "yyy"), 0);
+    EXPECT_GT(lead("cuadro", "yyy"), 0);
+    EXPECT_GT(lead("casa", "yyy"), std::log(30.5 / 10.5));
+    EXPECT_GT(lead("casa", "cantando"), lead("casa", "yyy"));
+    // Rows that count more than the totals are no table: a word's and its
+    // endings' rows together.
+    for (const char* rows :
+         {"L1 la 11 0\n", "L1S ro 9 1\nL1S3 dro 2 0\n", "R1S3 ndo 6 0\nR1 a 5 0\n"})
+        EXPECT_FALSE(
+            ParseContextTable(std::string("vorlen-context 1\n@esta está 1 10 30\n") + rows, "t")
+                .Table)
+            << rows;
 }
 
 } // namespace
