@@ -145,21 +145,21 @@ void ContextAccents::AddWord(std::string_view written) {
 
 void ContextAccents::AddMark(std::string_view mark) {
     if (At(4).Plain == mark) return; // "..." or "?!" is one edge
-    Token& token = window_[oldest_];
-    token.Plain.assign(mark);
-    token.Candidate = false;
-    Advance();
+    PushMark(mark);
 }
 
 void ContextAccents::Finish() {
     AddMark(kSentenceEdge);
     // Beyond the end everything is an edge: two more bring the last word to the middle.
-    for (int i = 0; i < 2; ++i) {
-        Token& token = window_[oldest_];
-        token.Plain.assign(kSentenceEdge);
-        token.Candidate = false;
-        Advance();
-    }
+    for (int i = 0; i < 2; ++i)
+        PushMark(kSentenceEdge);
+}
+
+void ContextAccents::PushMark(std::string_view mark) {
+    Token& token = window_[oldest_];
+    token.Plain.assign(mark);
+    token.Candidate = false;
+    Advance();
 }
 
 void ContextAccents::Advance() {

@@ -91,6 +91,8 @@ class ContextAccents {
         std::vector<std::string> Members; // empty when the spelling is none
         FoundGroup Found;                 // pointing into Members
     };
+    // A mark as the newest token, even one like the last.
+    void PushMark(std::string_view mark);
     // The token written in the oldest slot becomes the newest; decides the one
     // now at the centre.
     void Advance();
