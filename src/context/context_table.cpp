@@ -47,30 +47,35 @@ bool ParseMargin(std::string_view text, double& value) {
 }
 
 void SplitSpaces(std::string_view line, std::vector<std::string_view>& fields) {
+    // A byte at a time: the fields are a few bytes long, shorter than a
+    // search routine's call.
     fields.clear();
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        const std::size_t end = std::min(line.find(' ', pos), line.size());
-        if (end > pos) fields.push_back(line.substr(pos, end - pos));
-        pos = end + 1;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos <= line.size(); ++pos) {
+        if (pos < line.size() && line[pos] != ' ') continue;
+        if (pos > start) fields.push_back(line.substr(start, pos - start));
+        start = pos + 1;
     }
 }
 
 // The Windows-1252 bytes of UTF-8 text made of ASCII and Latin-1 characters
 // (all a table holds), into `out`; false for anything else.
 bool Latin1FromUtf8(std::string_view utf8, std::string& out) {
-    out.clear();
+    // Never longer than the UTF-8: written in place, then cut to its length.
+    out.resize(utf8.size());
+    std::size_t length = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
         if (lead < 0x80) {
-            out.push_back(static_cast<char>(lead));
+            out[length++] = static_cast<char>(lead);
             continue;
         }
         if ((lead != 0xC2 && lead != 0xC3) || i + 1 == utf8.size()) return false;
         const auto trail = static_cast<unsigned char>(utf8[++i]);
         if ((trail & 0xC0) != 0x80) return false;
-        out.push_back(static_cast<char>(((lead & 0x1F) << 6) | (trail & 0x3F)));
+        out[length++] = static_cast<char>(((lead & 0x1F) << 6) | (trail & 0x3F));
     }
+    out.resize(length);
     return true;
 }
 
