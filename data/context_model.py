@@ -48,6 +48,17 @@ MARGINS = (2.0, 3.0, 4.0)  # the margins the report measures
 TARGET_FALSE_ALARMS = 0.0009  # of the unaccented words of the groups, on each kind of tuning text
 MIN_OWN_MARGIN_CASES = 20  # cases a group needs to get a margin of its own
 OFF = 99.0            # the margin of a group switched off: no score wins by it
+# Margins set by hand over the tuned ones, where the folds' false alarms are
+# not what a writer would meet. The subjunctive esté is rare (476 of 10 130
+# este/esté counted) and its cue often lies beyond two words (que este libro
+# esté en casa), so the folds price it like every group and give it 5, which
+# restores 27 of the 476. At 1.5 they restore 223 for 19 false alarms more,
+# and 8 of those 19 are the sources' own dropped accents (que el sistema de
+# archivos este desmontado, en caso de que ninguno este presente, tal vez se
+# este muriendo); most of the rest are the pronoun the older editions write
+# éste (miróle éste en los ojos). Held out: 22 of 55 restored with 1 false
+# alarm in 1 135, against 1 with none at 5.
+SET_MARGINS = {"este": 1.5}
 PRUNE_GAIN = 0.4     # rows that move an estimate less than this are not shipped
 USE_MARKS = True      # off only to measure what the marks of the text add
 
@@ -356,6 +367,7 @@ class Table:
             self.margins = {key: m for key, m in margins.items() if m != default}
             if max(rates.values()) <= target:
                 break
+        self.margins.update(SET_MARGINS)
 
     # -- the shipped table
     def prune(self, min_word=4, min_pair=10, min_gain=PRUNE_GAIN):
