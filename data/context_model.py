@@ -50,9 +50,9 @@ MIN_OWN_MARGIN_CASES = 20  # cases a group needs to get a margin of its own
 OFF = 99.0            # the margin of a group switched off: no score wins by it
 # Margins set by hand over the tuned ones, where the folds' false alarms are
 # not what a writer would meet. The subjunctive esté is rare (476 of 10 130
-# este/esté counted) and its cue often lies beyond two words (que este libro
-# esté en casa), so the folds price it like every group and give it 5, which
-# restores 27 of the 476. At 1.5 they restore 223 for 19 false alarms more,
+# este/esté counted) and its cue often lies beyond the two words each side
+# that the model reads (que este libro esté en casa). Priced like every group,
+# the folds give it 5, which restores 27 of the 476. At 1.5 they restore 223 for 19 false alarms more,
 # and 8 of those 19 are the sources' own dropped accents (que el sistema de
 # archivos este desmontado, en caso de que ninguno este presente, tal vez se
 # este muriendo); most of the rest are the pronoun the older editions write
@@ -335,7 +335,8 @@ class Table:
         restores per false alarm, every such margin is the one on the grid
         that gains most restores less cost times its false alarms; OFF
         switches a group off where no margin pays. The cheapest price whose
-        false alarms stay within the target on every kind is kept."""
+        false alarms stay within the target on every kind is kept, and
+        SET_MARGINS over it."""
         shared = [c for cases in seen.values() if len(cases) < min_cases for c in cases]
         own = {key: cases for key, cases in seen.items() if len(cases) >= min_cases}
         plain_words = collections.Counter(c[0] for cases in seen.values() for c in cases if c[1])
